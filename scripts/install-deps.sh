@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the librarian needs to build and test.
+# Idempotent: packages already installed are left alone, and nothing is
+# fetched when everything is present.
+set -euo pipefail
+
+packages=(
+    build-essential
+    cmake
+    pkg-config
+    juce-modules-source
+    libgtest-dev
+    libgmock-dev
+    libasound2-dev
+    libcurl4-gnutls-dev
+    xvfb
+    xauth
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [[ $(id -u) -ne 0 ]]; then
+    sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

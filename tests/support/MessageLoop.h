@@ -1,0 +1,14 @@
+#pragma once
+
+#include <juce_events/juce_events.h>
+
+namespace test
+{
+/** Runs the message loop until every message posted before this call has been
+    delivered, so that pending asynchronous updates have run when it returns.
+
+    It posts a marker message and dispatches until the marker arrives; the
+    upper bound only keeps a broken loop from hanging the suite.
+*/
+bool deliverPendingMessages();
+} // namespace test
