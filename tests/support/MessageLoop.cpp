@@ -5,7 +5,9 @@
 
 namespace test
 {
-bool deliverPendingMessages()
+namespace
+{
+bool deliverMessagesPostedSoFar()
 {
     auto delivered = std::make_shared<std::atomic<bool>> (false);
     juce::MessageManager::callAsync ([delivered] { delivered->store (true); });
@@ -16,5 +18,19 @@ bool deliverPendingMessages()
         messageManager->runDispatchLoopUntil (5);
 
     return delivered->load();
+}
+} // namespace
+
+bool deliverPendingMessages()
+{
+    // Notifications chain: a change message of the undo history triggers a
+    // broadcaster's update, which is posted while the first is delivered.
+    constexpr int chainedRounds = 3;
+
+    for (int round = 0; round < chainedRounds; ++round)
+        if (! deliverMessagesPostedSoFar())
+            return false;
+
+    return true;
 }
 } // namespace test

@@ -7,8 +7,9 @@ namespace test
 /** Runs the message loop until every message posted before this call has been
     delivered, so that pending asynchronous updates have run when it returns.
 
-    It posts a marker message and dispatches until the marker arrives; the
-    upper bound only keeps a broken loop from hanging the suite.
+    It posts a marker message and dispatches until the marker arrives, a few
+    times over so that notifications posted while delivering others arrive
+    too; the upper bound only keeps a broken loop from hanging the suite.
 */
 bool deliverPendingMessages();
 } // namespace test
