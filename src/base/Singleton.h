@@ -17,14 +17,22 @@ class Singleton
 public:
     virtual ~Singleton()
     {
-        if (instance == static_cast<T*> (this))
+        // By now T's part of the object is gone, so compare base addresses
+        // taken while it was alive rather than casting this to T.
+        if (instanceBase == this)
+        {
             instance = nullptr;
+            instanceBase = nullptr;
+        }
     }
 
     static T* getInstance()
     {
         if (instance == nullptr)
+        {
             instance = new T();
+            instanceBase = instance;
+        }
 
         return instance;
     }
@@ -39,4 +47,5 @@ private:
     Singleton& operator= (const Singleton&) = delete;
 
     static inline T* instance = nullptr;
+    static inline Singleton* instanceBase = nullptr;
 };

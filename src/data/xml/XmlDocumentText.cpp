@@ -1,5 +1,7 @@
 #include "data/xml/XmlDocumentText.h"
 
+#include "base/BoundedXmlReader.h"
+
 namespace xTV200_data
 {
 juce::String XmlDocumentText::write (const juce::XmlElement& root)
@@ -10,7 +12,9 @@ juce::String XmlDocumentText::write (const juce::XmlElement& root)
 
 std::unique_ptr<juce::XmlElement> XmlDocumentText::parse (const juce::String& text)
 {
-    return juce::XmlDocument::parse (text);
+    // Documents come from files and other programs: nothing deeper or more
+    // elaborate than the librarian writes reaches the framework's parser.
+    return BoundedXmlReader::parse (text);
 }
 
 juce::String XmlDocumentText::decodeUtf8 (const void* bytes, size_t size)

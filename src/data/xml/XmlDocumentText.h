@@ -12,7 +12,9 @@ struct XmlDocumentText
 {
     static juce::String write (const juce::XmlElement& root);
 
-    /** Parses text; null when it holds no document element. */
+    /** Parses text from outside the program; null when it holds no document
+        element or is not the plain XML the librarian writes (see BoundedXmlReader).
+    */
     static std::unique_ptr<juce::XmlElement> parse (const juce::String& text);
 
     /** Decodes bytes as UTF-8 text, ending at the first 0 byte. Bytes that are

@@ -248,6 +248,20 @@ TEST (SerializedContainer, DamagedContainersAreRejected)
     }
 }
 
+TEST (SerializedContainer, DeeplyNestedInformationIsRejectedWithoutExhaustingTheStack)
+{
+    juce::String document = "<TolmVESK_ProgramInformation>";
+    for (int i = 0; i < 100000; ++i)
+        document << "<a>";
+
+    const auto text = document.toStdString();
+    ProgramData program;
+    EXPECT_FALSE (program.deserialize (RawContainer()
+                                           .header ("TolmProg", 32, 0, 1)
+                                           .section ("TolmPrgI", juce::MemoryBlock (text.data(), text.size() + 1))
+                                           .build()));
+}
+
 TEST (SerializedContainer, EveryTruncationOfAProgramContainerIsRejected)
 {
     const auto valid = containerOf (distinctiveProgram());
