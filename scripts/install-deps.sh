@@ -11,10 +11,14 @@ packages=(
     juce-modules-source
     libgtest-dev
     libgmock-dev
+    libbenchmark-dev
     libasound2-dev
     libcurl4-gnutls-dev
     xvfb
     xauth
+    zip
+    unzip
+    python3
 )
 
 missing=()
