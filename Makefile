@@ -6,7 +6,7 @@ ASAN_BUILD_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_BUILD_TYPE ?= Debug
 
-.PHONY: all deps configure build run test test-asan format clean
+.PHONY: all deps configure build run test test-asan fuzz bench format clean
 
 all: build
 
@@ -31,6 +31,14 @@ test-asan: deps
 	cmake -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DTOLMVESK_SANITIZE=ON
 	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
 	cd $(ASAN_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# Runs every fuzz target for a bounded time on its corpus in tests/fuzz/.
+fuzz: deps
+	bash scripts/run-fuzzers.sh
+
+# Speed measurements; they never run as part of the tests.
+bench: build
+	bash scripts/run-benchmarks.sh $(BUILD_DIR)
 
 format:
 	find src tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
