@@ -36,9 +36,9 @@ test-asan: deps
 fuzz: deps
 	bash scripts/run-fuzzers.sh
 
-# Speed measurements; they never run as part of the tests.
-bench: build
-	bash scripts/run-benchmarks.sh $(BUILD_DIR)
+# Speed measurements of an optimised build; they never run as part of the tests.
+bench: deps
+	bash scripts/run-benchmarks.sh build-release
 
 format:
 	find src tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
