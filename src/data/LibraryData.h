@@ -1,9 +1,7 @@
 #pragma once
 
 #include "data/FavoriteData.h"
-#include "data/ProgramData.h"
-
-#include <array>
+#include "data/ProgramSlots.h"
 
 namespace xTV200_data
 {
@@ -17,34 +15,34 @@ namespace xTV200_data
 class LibraryData : public data::Data, public data::SerializableData
 {
 public:
-    static constexpr int numPrograms = 300;
+    static constexpr int numPrograms = ProgramSlots::numPrograms;
 
     /** Creates 300 initial programs and the initial favourites. */
     LibraryData() = default;
-    LibraryData (const LibraryData& other);
-    LibraryData& operator= (const LibraryData& other);
+    LibraryData (const LibraryData&) = default;
+    LibraryData& operator= (const LibraryData&) = default;
 
     void initialize();
     void copyFrom (const LibraryData& other);
 
-    ProgramData& getProgram (int index);
-    const ProgramData& getProgram (int index) const;
+    ProgramData& getProgram (int index) { return programs.get (index); }
+    const ProgramData& getProgram (int index) const { return programs.get (index); }
 
     FavoriteData& getFavorites() noexcept { return favorites; }
     const FavoriteData& getFavorites() const noexcept { return favorites; }
 
     /** True when the programs and favourites are the same. */
-    bool operator== (const LibraryData& other) const;
+    bool operator== (const LibraryData& other) const
+    {
+        return programs == other.programs && favorites == other.favorites;
+    }
     bool operator!= (const LibraryData& other) const { return ! operator== (other); }
 
     void serialize (data::SerializedData& out) const override;
     bool deserialize (const data::SerializedData& in) override;
 
 private:
-    static bool isValidIndex (int index) noexcept;
-
-    std::array<ProgramData, numPrograms> programs;
+    ProgramSlots programs { "Program Number Error: %d\n" };
     FavoriteData favorites;
-    ProgramData fallbackProgram;
 };
 } // namespace xTV200_data

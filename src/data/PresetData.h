@@ -2,9 +2,7 @@
 
 #include "data/Data.h"
 #include "data/PresetInformation.h"
-#include "data/ProgramData.h"
-
-#include <array>
+#include "data/ProgramSlots.h"
 
 namespace xTV200_data
 {
@@ -16,17 +14,17 @@ namespace xTV200_data
 class PresetData : public data::Data
 {
 public:
-    static constexpr int numPrograms = 300;
+    static constexpr int numPrograms = ProgramSlots::numPrograms;
 
     PresetData() = default;
-    PresetData (const PresetData& other);
-    PresetData& operator= (const PresetData& other);
+    PresetData (const PresetData&) = default;
+    PresetData& operator= (const PresetData&) = default;
 
     /** All programs initial, the texts emptied and version 0. */
     void initialize();
 
-    ProgramData& getProgram (int index);
-    const ProgramData& getProgram (int index) const;
+    ProgramData& getProgram (int index) { return programs.get (index); }
+    const ProgramData& getProgram (int index) const { return programs.get (index); }
 
     PresetInformation& getInformation() noexcept { return information; }
     const PresetInformation& getInformation() const noexcept { return information; }
@@ -34,10 +32,7 @@ public:
     bool operator== (const PresetData& other) const;
 
 private:
-    static bool isValidIndex (int index) noexcept;
-
-    std::array<ProgramData, numPrograms> programs;
+    ProgramSlots programs { "Preset Program Number Error: %d\n" };
     PresetInformation information;
-    ProgramData fallbackProgram;
 };
 } // namespace xTV200_data
