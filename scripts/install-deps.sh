@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the librarian needs to build and test.
+# Installs the Debian packages the librarian needs to build and test, and any
+# further packages named as arguments (the fuzzers' compiler, for example).
 # Idempotent: packages already installed are left alone, and nothing is
 # fetched when everything is present.
 set -euo pipefail
@@ -19,6 +20,7 @@ packages=(
     zip
     unzip
     python3
+    "$@"
 )
 
 missing=()

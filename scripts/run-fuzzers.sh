@@ -16,23 +16,7 @@ seconds=${FUZZ_SECONDS:-30}
 build_dir=${FUZZ_BUILD_DIR:-build-fuzz}
 jobs=${JOBS:-$(nproc)}
 
-packages=(clang-14 libclang-rt-14-dev)
-missing=()
-for package in "${packages[@]}"; do
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    [[ "$status" == "install ok installed" ]] || missing+=("$package")
-done
-
-if [[ ${#missing[@]} -gt 0 ]]; then
-    echo "Installing: ${missing[*]}"
-    sudo=""
-    if [[ $(id -u) -ne 0 ]]; then
-        sudo="sudo"
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -q
-    $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh clang-14 libclang-rt-14-dev
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$build_dir" -DTOLMVESK_FUZZ=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo
