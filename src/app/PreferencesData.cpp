@@ -2,6 +2,7 @@
 
 #include "base/AtoiRule.h"
 #include "base/BoundedXmlReader.h"
+#include "base/UserDataFolder.h"
 
 namespace xTV200_preferences
 {
@@ -79,9 +80,7 @@ PreferencesData::~PreferencesData()
 
 juce::File PreferencesData::getPreferencesFolder()
 {
-    return juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory)
-        .getChildFile ("VESK")
-        .getChildFile ("VESK TolmVESK Sound Librarian");
+    return getUserDataFolder();
 }
 
 juce::File PreferencesData::getDefaultPreferencesFile()
