@@ -1,34 +1,61 @@
 #include "tolmvesk/CommandLineTool.h"
 
 #include "app/ApplicationInfo.h"
+#include "tolmvesk/ConvertCommand.h"
+#include "tolmvesk/ExitStatus.h"
+#include "tolmvesk/ExtractCommand.h"
+#include "tolmvesk/InfoCommand.h"
+#include "tolmvesk/InsertCommand.h"
+#include "tolmvesk/ParamsCommand.h"
+#include "tolmvesk/Usage.h"
 
 namespace tolmvesk
 {
 namespace
 {
-void printUsage (std::ostream& stream)
+using Command = int (*) (const juce::StringArray&, std::ostream&, std::ostream&);
+
+Command findCommand (const juce::String& name)
 {
-    stream << "Usage: tolmvesk --version\n"
-              "       tolmvesk --help\n";
+    static const std::pair<const char*, Command> commands[] = {
+        {"info", runInfoCommand},     {"convert", runConvertCommand}, {"extract", runExtractCommand},
+        {"insert", runInsertCommand}, {"params", runParamsCommand},
+    };
+
+    for (const auto& [commandName, command] : commands)
+        if (name == commandName)
+            return command;
+
+    return nullptr;
 }
 } // namespace
 
 int runCommandLineTool (const juce::StringArray& arguments, std::ostream& out, std::ostream& err)
 {
-    if (arguments.contains ("--version"))
-    {
-        out << xTV200_application::ApplicationInfo::name << ' ' << xTV200_application::ApplicationInfo::version
-            << '\n';
-        return 0;
-    }
+    if (arguments.isEmpty())
+        return reportWrongCommandLine (err, "no command given");
 
+    // --help and --version answer wherever they stand, as scripts and users expect.
     if (arguments.contains ("--help"))
     {
         printUsage (out);
-        return 0;
+        return ExitStatus::success;
     }
 
-    printUsage (err);
-    return 1;
+    if (arguments.contains ("--version"))
+    {
+        out << "tolmvesk (" << xTV200_application::ApplicationInfo::name << ") "
+            << xTV200_application::ApplicationInfo::version << '\n';
+        return ExitStatus::success;
+    }
+
+    const auto command = findCommand (arguments[0]);
+
+    if (command == nullptr)
+        return reportWrongCommandLine (err, "unknown command " + arguments[0].quoted());
+
+    juce::StringArray commandArguments (arguments);
+    commandArguments.remove (0);
+    return command (commandArguments, out, err);
 }
 } // namespace tolmvesk

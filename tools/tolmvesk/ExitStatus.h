@@ -1,0 +1,12 @@
+#pragma once
+
+namespace tolmvesk
+{
+/** The exit statuses of the command-line tool, which scripts rely on. */
+namespace ExitStatus
+{
+constexpr int success = 0;
+constexpr int wrongCommandLine = 1;
+constexpr int fileError = 2;
+} // namespace ExitStatus
+} // namespace tolmvesk
