@@ -10,6 +10,8 @@
 #include "file/FileResultCodes.h"
 #include "file/PresetFileReader.h"
 
+#include "TolmVESKResources.h"
+
 namespace xTV200_file
 {
 namespace
@@ -339,5 +341,11 @@ int PresetFileManager::initialiseAtStartup (const void* factoryPreset, size_t si
         installPresetData (factoryPreset, size);
 
     return loadInstalledPresets();
+}
+
+int PresetFileManager::initialiseWithFactoryPreset()
+{
+    return initialiseAtStartup (TolmVESKResources::Factory_tvpreset,
+                                static_cast<size_t> (TolmVESKResources::Factory_tvpresetSize));
 }
 } // namespace xTV200_file

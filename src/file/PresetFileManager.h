@@ -61,6 +61,9 @@ public:
         presets and returns loadInstalledPresets()'s code. */
     int initialiseAtStartup (const void* factoryPreset, size_t size);
 
+    /** The start-up steps with the factory bundle the program carries. */
+    int initialiseWithFactoryPreset();
+
     int getNumInstalledPresets() const;
 
     const juce::File& getPresetFolder() const noexcept { return presetFolder; }

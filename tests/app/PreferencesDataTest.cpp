@@ -7,8 +7,7 @@
 #include <limits>
 
 #if JUCE_LINUX || JUCE_MAC
- #include <csignal>
- #include <sys/resource.h>
+ #include "support/ScopedFileSizeLimit.h"
 #endif
 
 using xTV200_preferences::PreferencesData;
@@ -258,32 +257,6 @@ TEST_F (PreferencesDataTest, LivesInTheVeskFolderOfTheApplicationDataFolder)
 }
 
 #if JUCE_LINUX || JUCE_MAC
-namespace
-{
-/** Lowers the largest file size this process may write, so that writes are cut short. */
-class ScopedFileSizeLimit final
-{
-public:
-    explicit ScopedFileSizeLimit (rlim_t bytes)
-    {
-        getrlimit (RLIMIT_FSIZE, &previous);
-        previousHandler = std::signal (SIGXFSZ, SIG_IGN);
-        auto lowered = previous;
-        lowered.rlim_cur = bytes;
-        setrlimit (RLIMIT_FSIZE, &lowered);
-    }
-
-    ~ScopedFileSizeLimit()
-    {
-        setrlimit (RLIMIT_FSIZE, &previous);
-        std::signal (SIGXFSZ, previousHandler);
-    }
-
-private:
-    rlimit previous {};
-    void (*previousHandler) (int) = SIG_DFL;
-};
-} // namespace
 
 TEST_F (PreferencesDataTest, AWriteCutShortLeavesTheOldFileIntact)
 {
@@ -294,7 +267,7 @@ TEST_F (PreferencesDataTest, AWriteCutShortLeavesTheOldFileIntact)
         preferences->setString ("Key" + juce::String (i), "a value long enough to pass the limit");
 
     {
-        const ScopedFileSizeLimit limit (64);
+        const test::ScopedFileSizeLimit limit (64);
         EXPECT_FALSE (preferences->save());
     }
 

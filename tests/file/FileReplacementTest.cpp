@@ -3,6 +3,7 @@
 #include "file/LibraryFileWriter.h"
 #include "file/ProgramFileWriter.h"
 #include "LibraryFileTestSupport.h"
+#include "support/ScopedFileSizeLimit.h"
 #include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -104,3 +105,18 @@ TEST_F (FileReplacementTest, ReplacesTheFileALinkPointsTo)
     EXPECT_NE (test::readFile (real), oldBytes);
 }
 } // namespace
+
+TEST_F (FileReplacementTest, ASaveCutShortAsOnAFullDiskKeepsTheOldFile)
+{
+    test::writeFile (target, oldBytes);
+
+    {
+        const test::ScopedFileSizeLimit limit (4096);
+        EXPECT_EQ (xTV200_file::LibraryFileWriter (*library).write (target), WriteResult::writeData);
+    }
+
+    juce::MemoryBlock kept;
+    ASSERT_TRUE (target.loadFileAsData (kept));
+    EXPECT_EQ (kept, oldBytes);
+    EXPECT_EQ (filesInFolder(), juce::Array<juce::File> ({target}));
+}

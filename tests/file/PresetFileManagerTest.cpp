@@ -132,6 +132,23 @@ TEST_F (PresetFileManagerTest, FirstStartInstallsTheFactoryBundleAndTheNextStart
     EXPECT_EQ (presets().getPreset (0).getInformation().dataID, "Factory-1");
 }
 
+TEST_F (PresetFileManagerTest, FirstStartInstallsTheEmbeddedFactoryBundle)
+{
+    PresetFileManager firstStart (presetFolder);
+    ASSERT_EQ (firstStart.initialiseWithFactoryPreset(), file::ReadResult::noError);
+
+    ASSERT_EQ (presets().getNumPresets(), 1);
+    const auto& factory = presets().getPreset (0);
+    EXPECT_EQ (factory.getInformation().name, "Factory");
+    EXPECT_NE (factory.getProgram (0).getHash(), xTV200_data::ProgramData().getHash());
+    EXPECT_EQ (presetFolder.getNumberOfChildFiles (juce::File::findFiles, "*.itvpreset"), 1);
+
+    PresetFileManager nextStart (presetFolder);
+    ASSERT_EQ (nextStart.initialiseWithFactoryPreset(), file::ReadResult::noError);
+    EXPECT_EQ (presets().getNumPresets(), 1);
+    EXPECT_EQ (presetFolder.getNumberOfChildFiles (juce::File::findFiles, "*.itvpreset"), 1);
+}
+
 TEST_F (PresetFileManagerTest, AMissingInstalledFileStopsLoadingWithTheReadersCodeAndKeepsThePresetsBefore)
 {
     PresetFileManager manager (presetFolder);
