@@ -85,21 +85,7 @@ int FileAccessProcessor::importTonexaFile (const juce::File& file)
 int FileAccessProcessor::makePresetFile (const juce::File& file,
                                          const xTV200_data::PresetInformation& presetInformation)
 {
-    auto preset = std::make_unique<xTV200_data::PresetData>();
-    preset->getInformation() = presetInformation;
-
-    const auto& library = getLibrary();
-
-    for (int index = 0; index < xTV200_data::PresetData::numPrograms; ++index)
-    {
-        auto& program = preset->getProgram (index);
-        program.copyFrom (library.getProgram (index));
-
-        // A published bundle carries the sounds, not the owner's private notes.
-        program.getInformation().programmer.clear();
-        program.getInformation().comment.clear();
-    }
-
+    const auto preset = xTV200_data::PresetData::makeFromLibrary (getLibrary(), presetInformation);
     return xTV200_file::PresetFileWriter (*preset).write (file);
 }
 

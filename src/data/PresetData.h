@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Data.h"
+#include "data/LibraryData.h"
 #include "data/PresetInformation.h"
 #include "data/ProgramSlots.h"
 
@@ -19,6 +20,13 @@ public:
     PresetData() = default;
     PresetData (const PresetData&) = default;
     PresetData& operator= (const PresetData&) = default;
+
+    /** A bundle made from a library, as Make Preset File makes it: the
+        library's programs in order, each without its programmer and comment,
+        which belong to the user's own library.
+    */
+    static std::unique_ptr<PresetData> makeFromLibrary (const LibraryData& library,
+                                                        const PresetInformation& information);
 
     /** All programs initial, the texts emptied and version 0. */
     void initialize();

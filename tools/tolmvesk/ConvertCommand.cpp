@@ -69,25 +69,6 @@ juce::String parseArguments (const juce::StringArray& arguments, ConvertRequest&
     return {};
 }
 
-/** What Make Preset File does: the library's programs in order, each without
-    its programmer and comment, which belong to the user's own library. */
-std::unique_ptr<PresetData> makePreset (const LibraryData& library,
-                                        const xTV200_data::PresetInformation& information)
-{
-    auto preset = std::make_unique<PresetData>();
-    preset->getInformation() = information;
-
-    for (int index = 0; index < PresetData::numPrograms; ++index)
-    {
-        auto& program = preset->getProgram (index);
-        program = library.getProgram (index);
-        program.getInformation().programmer.clear();
-        program.getInformation().comment.clear();
-    }
-
-    return preset;
-}
-
 /** A library holding a preset's programs; the favourites stay initial. */
 std::unique_ptr<LibraryData> makeLibrary (const PresetData& preset)
 {
@@ -128,7 +109,7 @@ int write (const LoadedFile& input, const ConvertRequest& request, const juce::F
         if (getFileKind (outputFile) == FileKind::library)
             return xTV200_file::LibraryFileWriter (*library).write (outputFile);
 
-        const auto preset = makePreset (*library, request.information);
+        const auto preset = PresetData::makeFromLibrary (*library, request.information);
         return xTV200_file::PresetFileWriter (*preset).write (outputFile);
     }
 
