@@ -9,6 +9,25 @@ namespace xTV200_data
 {
 namespace
 {
+/** The checksum as 32 lower-case hex digits, as MD5::toHexString gives it,
+    without building the text a character at a time.
+*/
+juce::String toLowerCaseHex (const juce::MD5& md5)
+{
+    constexpr char digits[] = "0123456789abcdef";
+    constexpr size_t numChecksumBytes = 16;
+    const auto* checksum = md5.getChecksumDataArray();
+    char text[numChecksumBytes * 2];
+
+    for (size_t i = 0; i < numChecksumBytes; ++i)
+    {
+        text[2 * i] = digits[checksum[i] >> 4];
+        text[2 * i + 1] = digits[checksum[i] & 0x0F];
+    }
+
+    return juce::String (juce::CharPointer_UTF8 (text), sizeof (text));
+}
+
 // Bytes 0-11 spell "INITPROG" and four spaces; bytes 296-297 hold the
 // little-endian 120 that the initial program always carries.
 constexpr std::array<juce::uint8, ProgramData::numBytes> initialBytes {
@@ -44,8 +63,11 @@ const std::array<juce::uint8, ProgramData::numBytes>& ProgramData::getInitialByt
 
 void ProgramData::initialize()
 {
+    // Every new program starts here, so the initial bytes are hashed once.
+    static const juce::String initialHash = toLowerCaseHex (juce::MD5 (initialBytes.data(), initialBytes.size()));
+
     bytes = initialBytes;
-    updateHash();
+    hash = initialHash;
 }
 
 juce::String ProgramData::getName() const
@@ -88,7 +110,7 @@ void ProgramData::setByte (int index, juce::uint8 value)
 
 void ProgramData::updateHash()
 {
-    hash = juce::MD5 (bytes.data(), bytes.size()).toHexString();
+    hash = toLowerCaseHex (juce::MD5 (bytes.data(), bytes.size()));
 }
 
 bool ProgramData::operator== (const ProgramData& other) const

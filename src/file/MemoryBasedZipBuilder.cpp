@@ -1,7 +1,12 @@
 #include "file/MemoryBasedZipBuilder.h"
 
+#include "file/RawDeflater.h"
 #include "file/ZipCrc32.h"
 #include "file/ZipLayout.h"
+
+#include <atomic>
+#include <system_error>
+#include <thread>
 
 namespace file
 {
@@ -46,25 +51,27 @@ bool MemoryBasedZipBuilder::writeToStream (juce::OutputStream& target)
     if (! entriesFitTheLayout())
         return false;
 
+    std::vector<juce::MemoryBlock> compressed (entries.size());
+
+    if (! compressAllEntries (compressed))
+        return false;
+
     const auto archiveStart = target.getPosition();
 
-    for (auto& entry : entries)
+    for (size_t i = 0; i < entries.size(); ++i)
     {
-        juce::MemoryOutputStream buffer (256);
-
-        if (! compressEntry (entry, buffer))
-            return false;
-
+        auto& entry = entries[i];
+        const auto& data = compressed[i];
         const auto headerStart = target.getPosition() - archiveStart;
 
-        if (! fitsIn32Bits (headerStart) || ! fitsIn32Bits (static_cast<juce::int64> (buffer.getDataSize())))
+        if (! fitsIn32Bits (headerStart) || ! fitsIn32Bits (static_cast<juce::int64> (data.getSize())))
             return false;
 
-        entry.compressedSize = static_cast<juce::uint32> (buffer.getDataSize());
+        entry.compressedSize = static_cast<juce::uint32> (data.getSize());
         entry.headerStart = static_cast<juce::uint32> (headerStart);
 
         writeLocalHeader (target, entry);
-        target.write (buffer.getData(), buffer.getDataSize());
+        target.write (data.getData(), data.getSize());
     }
 
     const auto directoryStart = target.getPosition();
@@ -97,43 +104,68 @@ bool MemoryBasedZipBuilder::entriesFitTheLayout() const
     return true;
 }
 
-bool MemoryBasedZipBuilder::compressEntry (DataEntry& entry, juce::MemoryOutputStream& buffer)
+bool MemoryBasedZipBuilder::compressAllEntries (std::vector<juce::MemoryBlock>& results)
 {
-    constexpr int chunkSize = 2048;
+    // Below this much data a second thread costs more than it saves.
+    constexpr size_t minBytesForTwoThreads = 64 * 1024;
 
-    std::unique_ptr<juce::GZIPCompressorOutputStream> compressor;
-    juce::OutputStream* sink = &buffer;
+    size_t totalBytes = 0;
 
-    if (entry.compressionLevel > 0)
+    for (const auto& entry : entries)
+        totalBytes += entry.data.getSize();
+
+    std::atomic<size_t> nextEntry { 0 };
+
+    if (totalBytes < minBytesForTwoThreads)
+        return compressEntries (nextEntry, results);
+
+    // Both threads take the next entry not yet taken, which balances them
+    // however the sizes are spread. Each entry is written by one thread into
+    // its own result, and its bytes do not depend on which thread made them.
+    bool helperDone = false;
+    std::thread helper;
+
+    try
     {
-        compressor = std::make_unique<juce::GZIPCompressorOutputStream> (
-            buffer, juce::jmin (entry.compressionLevel, 9), juce::GZIPCompressorOutputStream::windowBitsRaw);
-        sink = compressor.get();
+        helper = std::thread ([&] { helperDone = compressEntries (nextEntry, results); });
+    }
+    catch (const std::system_error&)
+    {
+        return compressEntries (nextEntry, results);
     }
 
-    juce::MemoryInputStream source (entry.data, false);
-    char chunk[chunkSize];
-    juce::uint32 checksum = 0;
+    const bool done = compressEntries (nextEntry, results);
+    helper.join();
+    return done && helperDone;
+}
 
-    while (! source.isExhausted())
+bool MemoryBasedZipBuilder::compressEntries (std::atomic<size_t>& nextEntry,
+                                             std::vector<juce::MemoryBlock>& results)
+{
+    RawDeflater deflater;
+    bool allDone = true;
+
+    for (auto i = nextEntry++; i < entries.size(); i = nextEntry++)
     {
-        const auto numRead = source.read (chunk, chunkSize);
-
-        if (numRead <= 0)
-            return false;
-
-        checksum = ZipCrc32::update (checksum, chunk, static_cast<size_t> (numRead));
-
-        if (! sink->write (chunk, static_cast<size_t> (numRead)))
-            return false;
+        juce::MemoryOutputStream buffer (results[i], false);
+        allDone = compressEntry (entries[i], deflater, buffer) && allDone;
     }
 
-    // Ends the deflate stream; an empty entry still gets its final block.
-    if (compressor != nullptr)
-        compressor->flush();
+    return allDone;
+}
 
-    entry.checksum = checksum;
-    return true;
+bool MemoryBasedZipBuilder::compressEntry (DataEntry& entry, RawDeflater& deflater,
+                                           juce::MemoryOutputStream& buffer)
+{
+    const auto* data = entry.data.getData();
+    const auto size = entry.data.getSize();
+    entry.checksum = ZipCrc32::update (0, data, size);
+
+    if (entry.compressionLevel <= 0)
+        return buffer.write (data, size);
+
+    // An empty entry still gets its final block.
+    return deflater.compress (data, size, entry.compressionLevel, buffer);
 }
 
 void MemoryBasedZipBuilder::writeCommonHeaderFields (juce::OutputStream& target, const DataEntry& entry)

@@ -2,10 +2,13 @@
 
 #include <juce_core/juce_core.h>
 
+#include <atomic>
 #include <vector>
 
 namespace file
 {
+class RawDeflater;
+
 /** Collects named blocks of bytes and writes them as one zip archive.
 
     The archive holds, in the order the entries were added, a local header and
@@ -49,16 +52,19 @@ public:
         in the archive count from there.
 
         Returns false, having written nothing, when the entries do not fit the
-        16-bit count or their names the 16-bit name length, and returns false
-        part-way when copying an entry's data fails or the archive outgrows the
+        16-bit count or their names the 16-bit name length or compressing an
+        entry fails, and returns false part-way when the archive outgrows the
         32-bit sizes and offsets. Writes to the target itself are not checked:
-        the caller judges them by its own stream.
+        the caller judges them by its own stream. Large archives are
+        compressed on two threads.
     */
     bool writeToStream (juce::OutputStream& target);
 
 private:
     bool entriesFitTheLayout() const;
-    static bool compressEntry (DataEntry& entry, juce::MemoryOutputStream& buffer);
+    bool compressAllEntries (std::vector<juce::MemoryBlock>& results);
+    bool compressEntries (std::atomic<size_t>& nextEntry, std::vector<juce::MemoryBlock>& results);
+    static bool compressEntry (DataEntry& entry, RawDeflater& deflater, juce::MemoryOutputStream& buffer);
     static void writeCommonHeaderFields (juce::OutputStream& target, const DataEntry& entry);
     static void writeLocalHeader (juce::OutputStream& target, const DataEntry& entry);
     static void writeCentralHeader (juce::OutputStream& target, const DataEntry& entry);

@@ -7,21 +7,20 @@
 namespace file
 {
 //==============================================================================
-MemoryBasedZipUncompressor::ZipInputStream::ZipInputStream (juce::InputSource& archive,
+MemoryBasedZipUncompressor::ZipInputStream::ZipInputStream (juce::InputStream& archive,
                                                             const EntryRecord& record)
     : entry (record)
-    , input (archive.createInputStream())
+    , input (archive)
 {
-    if (input != nullptr)
-        readLocalHeader();
+    readLocalHeader();
 }
 
 void MemoryBasedZipUncompressor::ZipInputStream::readLocalHeader()
 {
     juce::uint8 header[ZipLayout::localHeaderSize];
 
-    if (! input->setPosition (entry.headerOffset) ||
-        input->read (header, ZipLayout::localHeaderSize) != ZipLayout::localHeaderSize ||
+    if (! input.setPosition (entry.headerOffset) ||
+        input.read (header, ZipLayout::localHeaderSize) != ZipLayout::localHeaderSize ||
         juce::ByteOrder::littleEndianInt (header) != ZipLayout::localHeaderSignature)
         return;
 
@@ -53,10 +52,10 @@ int MemoryBasedZipUncompressor::ZipInputStream::read (void* destBuffer, int maxB
     const auto numToRead =
         static_cast<int> (juce::jmin (static_cast<juce::int64> (maxBytesToRead), remaining));
 
-    if (! input->setPosition (entry.headerOffset + headerSize + position))
+    if (! input.setPosition (entry.headerOffset + headerSize + position))
         return 0;
 
-    const auto numRead = input->read (destBuffer, numToRead);
+    const auto numRead = input.read (destBuffer, numToRead);
 
     if (numRead > 0)
         position += numRead;
@@ -95,7 +94,7 @@ void MemoryBasedZipUncompressor::readCentralDirectory()
     if (source == nullptr)
         return;
 
-    // The stream is closed again at once: every entry opens its own.
+    // The stream is closed again at once; uncompressAll() opens its own.
     std::unique_ptr<juce::InputStream> archive (source->createInputStream());
 
     if (archive == nullptr)
@@ -131,10 +130,23 @@ juce::Result MemoryBasedZipUncompressor::uncompressAll()
     if (totalSize > maxTotalSize)
         return juce::Result::fail ("The zip archive is too large to uncompress");
 
+    // Opening the archive once for all entries, not once per entry, spares
+    // hundreds of system calls on a library file.
+    std::unique_ptr<juce::InputStream> archive (source != nullptr ? source->createInputStream() : nullptr);
+
+    if (archive == nullptr)
+        return entries.empty() ? juce::Result::ok()
+                               : juce::Result::fail ("Failed to open the zip file for reading");
+
+    // Entries lie one after another, so a buffer turns the many small reads
+    // into a few large ones.
+    constexpr int bufferSize = 64 * 1024;
+    juce::BufferedInputStream bufferedArchive (archive.release(), bufferSize, true);
+
     for (const auto& entry : entries)
     {
         juce::MemoryBlock bytes;
-        const auto result = uncompressEntry (entry, bytes);
+        const auto result = uncompressEntry (bufferedArchive, entry, bytes);
 
         if (result.failed())
             return result;
@@ -165,17 +177,15 @@ juce::Result MemoryBasedZipUncompressor::checkEntryCanBeRead (const EntryRecord&
     return juce::Result::ok();
 }
 
-juce::Result MemoryBasedZipUncompressor::uncompressEntry (const EntryRecord& entry, juce::MemoryBlock& result)
+juce::Result MemoryBasedZipUncompressor::uncompressEntry (juce::InputStream& archive,
+                                                          const EntryRecord& entry, juce::MemoryBlock& result)
 {
     auto check = checkEntryCanBeRead (entry);
 
     if (check.failed())
         return check;
 
-    auto zipStream = std::make_unique<ZipInputStream> (*source, entry);
-
-    if (! zipStream->openedOk())
-        return juce::Result::fail ("Failed to open the zip file for reading");
+    auto zipStream = std::make_unique<ZipInputStream> (archive, entry);
 
     if (! zipStream->hasValidHeader())
         return juce::Result::fail ("Damaged local header: " + entry.name);

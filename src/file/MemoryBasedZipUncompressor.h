@@ -45,16 +45,15 @@ public:
     };
 
     /** The stored bytes of one entry (still deflated when the entry is
-        compressed), read through a stream of its own on the archive.
+        compressed), read through the archive's stream, which it positions
+        before every read, so one open archive serves every entry in turn.
     */
     class ZipInputStream final : public juce::InputStream
     {
     public:
-        /** Opens a stream on the archive and reads the entry's local header. */
-        ZipInputStream (juce::InputSource& archive, const EntryRecord& entry);
-
-        /** False when the archive could not be opened. */
-        bool openedOk() const noexcept { return input != nullptr; }
+        /** Reads the entry's local header from the archive, which must
+            outlive this stream. */
+        ZipInputStream (juce::InputStream& archive, const EntryRecord& entry);
 
         /** False when the local header is unreadable, has the wrong signature
             or places the data outside the entry's region; every read then
@@ -73,7 +72,7 @@ public:
         const EntryRecord entry;
         juce::int64 position = 0;
         int headerSize = 0;
-        std::unique_ptr<juce::InputStream> input;
+        juce::InputStream& input;
 
         JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (ZipInputStream)
     };
@@ -109,7 +108,8 @@ public:
 
 private:
     void readCentralDirectory();
-    juce::Result uncompressEntry (const EntryRecord& entry, juce::MemoryBlock& result);
+    juce::Result uncompressEntry (juce::InputStream& archive, const EntryRecord& entry,
+                                  juce::MemoryBlock& result);
     juce::Result checkEntryCanBeRead (const EntryRecord& entry) const;
 
     std::unique_ptr<juce::InputSource> source;

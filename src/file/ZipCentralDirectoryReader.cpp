@@ -113,6 +113,9 @@ juce::Result readRecords (const juce::MemoryBlock& directory, juce::uint32 numEn
     auto* bytes = static_cast<const juce::uint8*> (directory.getData());
     const auto size = directory.getSize();
     size_t position = 0;
+    juce::uint32 lastDosDate = 0;
+    juce::uint32 lastDosTime = 0;
+    juce::Time lastTime;
 
     for (juce::uint32 i = 0; i < numEntries; ++i)
     {
@@ -131,11 +134,23 @@ juce::Result readRecords (const juce::MemoryBlock& directory, juce::uint32 numEn
         if (size - position < recordSize)
             return damaged ("a central directory record runs past the directory");
 
+        // Converting a local time consults the time zone, which is slow; the
+        // entries of one archive mostly share a stamp, so the last one is kept.
+        const auto dosDate = readUInt16 (record + 14);
+        const auto dosTime = readUInt16 (record + 12);
+
+        if (i == 0 || dosDate != lastDosDate || dosTime != lastDosTime)
+        {
+            lastTime = decodeDosTime (dosDate, dosTime);
+            lastDosDate = dosDate;
+            lastDosTime = dosTime;
+        }
+
         ZipCentralDirectoryReader::EntryRecord entry;
         entry.flags = readUInt16 (record + 8);
         entry.method = readUInt16 (record + 10);
         entry.compressed = entry.method != ZipLayout::methodStored;
-        entry.modificationTime = decodeDosTime (readUInt16 (record + 14), readUInt16 (record + 12));
+        entry.modificationTime = lastTime;
         entry.checksum = readUInt32 (record + 16);
         entry.compressedSize = readUInt32 (record + 20);
         entry.uncompressedSize = readUInt32 (record + 24);

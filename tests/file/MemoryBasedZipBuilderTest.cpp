@@ -225,3 +225,69 @@ TEST (MemoryBasedZipBuilder, RefusesWhatTheSixteenBitFieldsCannotHold)
     juce::MemoryOutputStream output;
     EXPECT_TRUE (largest.writeToStream (output));
 }
+
+namespace
+{
+juce::MemoryBlock deflateWithJuce (const juce::MemoryBlock& data, int level)
+{
+    juce::MemoryOutputStream compressed;
+    {
+        juce::GZIPCompressorOutputStream deflater (compressed, level,
+                                                   juce::GZIPCompressorOutputStream::windowBitsRaw);
+        deflater.write (data.getData(), data.getSize());
+        deflater.flush();
+    }
+    return compressed.getMemoryBlock();
+}
+
+/** Text with repeats, so that the deflater finds matches, and a little noise. */
+juce::MemoryBlock compressibleBlock (int index)
+{
+    juce::String text;
+
+    for (int line = 0; line < 20 + index % 7; ++line)
+        text << "<Entry index=\"" << index << "\" line=\"" << line << "\">value " << (line * index) % 97
+             << "</Entry>\n";
+
+    juce::MemoryBlock block (text.toRawUTF8(), text.getNumBytesAsUTF8());
+    block.append (test::randomBlock (static_cast<size_t> (index % 13), index).getData(),
+                  static_cast<size_t> (index % 13));
+    return block;
+}
+} // namespace
+
+// Enough data for the two compressing threads, with levels changing from
+// entry to entry so that every thread switches its deflater's level.
+TEST (MemoryBasedZipBuilder, LargeArchivesHoldTheSameDeflateStreamsAsASingleStreamPerEntry)
+{
+    constexpr int numEntries = 240;
+    const int levels[] = {5, 0, 9, 5, 1};
+    std::vector<test::ZipTestEntry> entries;
+
+    for (int i = 0; i < numEntries; ++i)
+        entries.push_back ({"entry" + juce::String (i), compressibleBlock (i), levels[i % 5]});
+
+    const auto archive = test::buildArchive (entries);
+    size_t header = 0;
+
+    for (const auto& entry : entries)
+    {
+        ASSERT_LE (header + 30, archive.getSize());
+        const auto nameLength = test::fieldAt (archive, header + 26, 2);
+        const auto compressed = test::fieldAt (archive, header + 18, 4);
+        const auto dataStart = header + 30 + nameLength;
+        ASSERT_LE (dataStart + compressed, archive.getSize());
+
+        const juce::MemoryBlock stored (static_cast<const char*> (archive.getData()) + dataStart, compressed);
+        const auto expected = entry.compressionLevel > 0 ? deflateWithJuce (entry.data, entry.compressionLevel)
+                                                         : entry.data;
+        EXPECT_TRUE (test::sameBytes (stored, expected)) << entry.name;
+        header = dataStart + compressed;
+    }
+
+    auto reader = test::openArchive (archive);
+    ASSERT_TRUE (reader->uncompressAll().wasOk());
+
+    for (const auto& entry : entries)
+        EXPECT_TRUE (test::sameBytes (reader->getEntryData (entry.name), entry.data)) << entry.name;
+}
