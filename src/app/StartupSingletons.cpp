@@ -14,6 +14,7 @@
 #include "data/DataCenter.h"
 #include "data/DataChangeBroadcaster.h"
 #include "data/PresetDataChangeBroadcaster.h"
+#include "ui/state/ModalDialogState.h"
 #include "ui/state/SelectedProgramStatus.h"
 
 namespace xTV200_application
@@ -35,6 +36,7 @@ bool StartupSingletons::createInStartupOrder()
     ui::SelectedProgramStatus::getInstance();
     xTV200_data::CurrentProgramData::getInstance();
     jassert (application::ApplicationUndoManager::getInstanceWithoutCreating() != nullptr);
+    ui::ModalDialogState::getInstance();
     data::DataChangeBroadcaster::getInstance();
     data::PresetDataChangeBroadcaster::getInstance();
     application::DataEditStatus::getInstance();

@@ -8,7 +8,8 @@ namespace xTV200_application
     order of creation: the strings table, the preferences (with their
     defaults) and their broadcaster, the data centre, then, after the marker
     files are read, the selection, the current program (whose construction
-    creates the undo history), the data and preset broadcasters, and the edit
+    creates the undo history), the modal dialog state, the data and preset
+    broadcasters, and the edit
     and file status. Objects of the MIDI, menu and Twitter layers take their
     places in this order as those layers are added.
 */
