@@ -39,6 +39,8 @@ public:
 
     AnalyzedInformation (const AnalyzedInformation&) = default;
     AnalyzedInformation& operator= (const AnalyzedInformation&) = default;
+    AnalyzedInformation (AnalyzedInformation&&) noexcept = default;
+    AnalyzedInformation& operator= (AnalyzedInformation&&) noexcept = default;
     virtual ~AnalyzedInformation() = default;
 
     int getType() const noexcept { return type; }

@@ -33,4 +33,15 @@ bool deliverPendingMessages()
 
     return true;
 }
+bool runMessageLoopUntil (const std::function<bool()>& isDone, int timeoutMilliseconds)
+{
+    const auto deadline =
+        juce::Time::getMillisecondCounter() + static_cast<juce::uint32> (timeoutMilliseconds);
+    auto* messageManager = juce::MessageManager::getInstance();
+
+    while (! isDone() && juce::Time::getMillisecondCounter() < deadline)
+        messageManager->runDispatchLoopUntil (5);
+
+    return isDone();
+}
 } // namespace test

@@ -2,6 +2,8 @@
 
 #include <juce_events/juce_events.h>
 
+#include <functional>
+
 namespace test
 {
 /** Runs the message loop until every message posted before this call has been
@@ -12,4 +14,10 @@ namespace test
     too; the upper bound only keeps a broken loop from hanging the suite.
 */
 bool deliverPendingMessages();
+
+/** Runs the message loop until isDone() holds or timeoutMilliseconds pass;
+    returns whether it holds. For outcomes that arrive through asynchronous
+    notifications from other threads.
+*/
+bool runMessageLoopUntil (const std::function<bool()>& isDone, int timeoutMilliseconds = 10000);
 } // namespace test
