@@ -14,6 +14,8 @@
 #include "data/DataCenter.h"
 #include "data/DataChangeBroadcaster.h"
 #include "data/PresetDataChangeBroadcaster.h"
+#include "midi/MidiCommunicationManager.h"
+#include "midi/MidiDeviceManager.h"
 #include "ui/state/ModalDialogState.h"
 #include "ui/state/SelectedProgramStatus.h"
 
@@ -27,11 +29,13 @@ bool StartupSingletons::createInStartupOrder()
     xTV200_preferences::storePreferenceDefaults (*xTV200_preferences::PreferencesData::getInstance());
 
     CTRVResource::getInstance();
+    midi::MidiDeviceManager::getInstance();
     xTV200_preferences::PreferencesData::getInstance();
     application::PreferencesDataChangeBroadcaster::getInstance();
     xTV200_data::DataCenter::getInstance();
 
-    DebugModeModel::getInstance()->readMarkerFiles (xTV200_preferences::PreferencesData::getPreferencesFolder());
+    DebugModeModel::getInstance()->readMarkerFiles (
+        xTV200_preferences::PreferencesData::getPreferencesFolder());
 
     ui::SelectedProgramStatus::getInstance();
     xTV200_data::CurrentProgramData::getInstance();
@@ -43,5 +47,15 @@ bool StartupSingletons::createInStartupOrder()
     application::LastSavedFileStatus::getInstance();
 
     return isJapanese;
+}
+
+void StartupSingletons::configureMidi()
+{
+    auto* devices = midi::MidiDeviceManager::getInstance();
+    devices->setTargetFamilyId (synthesizerFamilyId);
+    devices->applyPortPreferences();
+
+    // From here on every change of the current program is heard on the synthesizer.
+    xTV200_midi::MidiCommunicationManager::getInstance();
 }
 } // namespace xTV200_application

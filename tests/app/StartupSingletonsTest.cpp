@@ -1,9 +1,11 @@
+#include "app/StartupSingletons.h"
 #include "app/ApplicationUndoManager.h"
 #include "app/DebugModeModel.h"
 #include "app/PreferencesData.h"
-#include "app/StartupSingletons.h"
 #include "data/CurrentProgramData.h"
 #include "data/DataChangeBroadcaster.h"
+#include "midi/MidiCommunicationManager.h"
+#include "midi/MidiDeviceManager.h"
 #include "support/FreshSingletons.h"
 
 using xTV200_application::DebugModeModel;
@@ -15,7 +17,7 @@ class StartupSingletonsTest : public test::FreshSingletons
 protected:
     void TearDown() override
     {
-        for (auto* name : { DebugModeModel::developerModeFileName, DebugModeModel::debugModeFileName })
+        for (auto* name : {DebugModeModel::developerModeFileName, DebugModeModel::debugModeFileName})
             folder().getChildFile (name).deleteFile();
 
         delete DebugModeModel::getInstanceWithoutCreating();
@@ -41,6 +43,27 @@ TEST_F (StartupSingletonsTest, CreatesTheCoreAndShutsDownInReverseOrder)
     EXPECT_EQ (data::DataChangeBroadcaster::getInstanceWithoutCreating(), nullptr);
 }
 
+TEST_F (StartupSingletonsTest, ConfiguresTheMidiLayerFromThePreferences)
+{
+    xTV200_application::StartupSingletons::createInStartupOrder();
+    auto* preferences = xTV200_preferences::PreferencesData::getInstance();
+    preferences->setBool ("MidiPortAutoScan", false);
+    preferences->setString ("MidiInPort", "Studio In");
+
+    xTV200_application::StartupSingletons::configureMidi();
+
+    auto* devices = midi::MidiDeviceManager::getInstanceWithoutCreating();
+    ASSERT_NE (devices, nullptr);
+    EXPECT_EQ (devices->getTargetFamilyId(), 0x0118);
+    EXPECT_EQ (devices->getTargetMemberId(), -1);
+    EXPECT_FALSE (devices->isAutomatic());
+    EXPECT_NE (xTV200_midi::MidiCommunicationManager::getInstanceWithoutCreating(), nullptr);
+
+    juce::DeletedAtShutdown::deleteAll();
+    EXPECT_EQ (midi::MidiDeviceManager::getInstanceWithoutCreating(), nullptr);
+    EXPECT_EQ (xTV200_midi::MidiCommunicationManager::getInstanceWithoutCreating(), nullptr);
+}
+
 TEST_F (StartupSingletonsTest, MarkerFilesSwitchTheDeveloperAndDebugModes)
 {
     struct Case
@@ -48,7 +71,7 @@ TEST_F (StartupSingletonsTest, MarkerFilesSwitchTheDeveloperAndDebugModes)
         bool developerFile, debugFile;
     };
 
-    for (auto c : { Case { false, false }, Case { true, false }, Case { false, true }, Case { true, true } })
+    for (auto c : {Case{false, false}, Case{true, false}, Case{false, true}, Case{true, true}})
     {
         folder().createDirectory();
         if (c.developerFile)
@@ -63,7 +86,7 @@ TEST_F (StartupSingletonsTest, MarkerFilesSwitchTheDeveloperAndDebugModes)
         EXPECT_EQ (model.debugMode, c.debugFile);
         EXPECT_EQ (model.showDebugInformation, c.debugFile);
 
-        for (auto* name : { DebugModeModel::developerModeFileName, DebugModeModel::debugModeFileName })
+        for (auto* name : {DebugModeModel::developerModeFileName, DebugModeModel::debugModeFileName})
             folder().getChildFile (name).deleteFile();
     }
 }
