@@ -24,7 +24,7 @@ bool decodeUtf8 (const juce::MemoryBlock& bytes, juce::String& text)
     if (std::memchr (data, 0, size) != nullptr)
         return false;
 
-    if (!juce::CharPointer_UTF8::isValidString (data, static_cast<int> (size)))
+    if (! juce::CharPointer_UTF8::isValidString (data, static_cast<int> (size)))
         return false;
 
     constexpr size_t byteOrderMarkSize = 3;
@@ -41,8 +41,16 @@ bool decodeUtf8 (const juce::MemoryBlock& bytes, juce::String& text)
 } // namespace
 
 CTRVResource::CTRVResource()
-    : CTRVResource (getEmbeddedTable (application::getSystemDisplayLanguage()))
+    : CTRVResource (
+          getEmbeddedTable (languageChosen ? chosenLanguage : application::getSystemDisplayLanguage()))
 {
+}
+
+void CTRVResource::setLanguageForThisRun (application::DisplayLanguage language) noexcept
+{
+    jassert (getInstanceWithoutCreating() == nullptr);
+    chosenLanguage = language;
+    languageChosen = true;
 }
 
 CTRVResource::CTRVResource (const juce::MemoryBlock& tableBytes)
@@ -61,7 +69,7 @@ juce::String CTRVResource::getText (const juce::String& key) const
     // whose case differs, and such matches are intended here.
     for (auto* entry : stringsRoot->getChildIterator())
     {
-        if (!entry->isTextElement() && entry->getTagName().equalsIgnoreCase (key))
+        if (! entry->isTextElement() && entry->getTagName().equalsIgnoreCase (key))
             return entry->getStringAttribute ("Text");
     }
 
@@ -82,7 +90,7 @@ std::unique_ptr<juce::XmlElement> CTRVResource::parseTable (const juce::MemoryBl
 {
     juce::String text;
 
-    if (!decodeUtf8 (tableBytes, text))
+    if (! decodeUtf8 (tableBytes, text))
         return {};
 
     return juce::XmlDocument::parse (text);

@@ -21,7 +21,8 @@
 class CTRVResource final : public Singleton<CTRVResource>, public juce::DeletedAtShutdown
 {
 public:
-    /** Loads the embedded table of the system's display language. */
+    /** Loads the embedded table of the display language: the system's, unless
+        setLanguageForThisRun() chose another. */
     CTRVResource();
 
     /** Loads a table from the given bytes, which should be UTF-8 XML text.
@@ -40,6 +41,11 @@ public:
     /** True when the table was decoded and parsed. */
     bool hasStringsTable() const noexcept { return stringsRoot != nullptr; }
 
+    /** Makes the process-wide table the one of language rather than the
+        system's. Call before the first text is looked up: the command-line
+        tool uses it so that scripts always read the same English texts. */
+    static void setLanguageForThisRun (application::DisplayLanguage language) noexcept;
+
     /** The bytes of the table embedded in the program for the given language. */
     static juce::MemoryBlock getEmbeddedTable (application::DisplayLanguage language);
 
@@ -47,6 +53,9 @@ private:
     static std::unique_ptr<juce::XmlElement> parseTable (const juce::MemoryBlock& tableBytes);
 
     std::unique_ptr<juce::XmlElement> stringsRoot;
+
+    static inline bool languageChosen = false;
+    static inline application::DisplayLanguage chosenLanguage{};
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (CTRVResource)
 };

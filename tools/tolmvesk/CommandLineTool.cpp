@@ -2,12 +2,18 @@
 
 #include "app/ApplicationInfo.h"
 #include "tolmvesk/ConvertCommand.h"
+#include "tolmvesk/EmulateCommand.h"
 #include "tolmvesk/ExitStatus.h"
 #include "tolmvesk/ExtractCommand.h"
 #include "tolmvesk/InfoCommand.h"
 #include "tolmvesk/InsertCommand.h"
 #include "tolmvesk/ParamsCommand.h"
+#include "tolmvesk/PortsCommand.h"
+#include "tolmvesk/ReceiveCommand.h"
+#include "tolmvesk/ScanCommand.h"
+#include "tolmvesk/SendCommand.h"
 #include "tolmvesk/Usage.h"
+#include "tolmvesk/WriteCommand.h"
 
 namespace tolmvesk
 {
@@ -19,7 +25,9 @@ Command findCommand (const juce::String& name)
 {
     static const std::pair<const char*, Command> commands[] = {
         {"info", runInfoCommand},     {"convert", runConvertCommand}, {"extract", runExtractCommand},
-        {"insert", runInsertCommand}, {"params", runParamsCommand},
+        {"insert", runInsertCommand}, {"params", runParamsCommand},   {"ports", runPortsCommand},
+        {"scan", runScanCommand},     {"receive", runReceiveCommand}, {"write", runWriteCommand},
+        {"send", runSendCommand},     {"emulate", runEmulateCommand},
     };
 
     for (const auto& [commandName, command] : commands)

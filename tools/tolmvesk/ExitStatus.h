@@ -8,5 +8,6 @@ namespace ExitStatus
 constexpr int success = 0;
 constexpr int wrongCommandLine = 1;
 constexpr int fileError = 2;
+constexpr int communicationError = 3;
 } // namespace ExitStatus
 } // namespace tolmvesk

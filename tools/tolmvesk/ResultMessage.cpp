@@ -10,9 +10,7 @@ namespace
 {
 int reportError (std::ostream& err, int code, const juce::String& key)
 {
-    const CTRVResource englishStrings (
-        CTRVResource::getEmbeddedTable (application::DisplayLanguage::english));
-    const auto text = englishStrings.getText (key);
+    const auto text = getEnglishText (key);
 
     err << "error: " << code;
 
@@ -23,6 +21,18 @@ int reportError (std::ostream& err, int code, const juce::String& key)
     return ExitStatus::fileError;
 }
 } // namespace
+
+juce::String getEnglishText (const juce::String& key)
+{
+    const CTRVResource englishStrings (
+        CTRVResource::getEmbeddedTable (application::DisplayLanguage::english));
+    return englishStrings.getText (key);
+}
+
+juce::String describeReadResult (int readCode)
+{
+    return (juce::String (readCode) + " " + getEnglishText (file::getReadResultKey (readCode))).trimEnd();
+}
 
 int reportReadError (std::ostream& err, int readCode)
 {

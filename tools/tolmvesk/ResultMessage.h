@@ -16,4 +16,10 @@ int reportReadError (std::ostream& err, int readCode);
 
 /** The same for a write result code. */
 int reportWriteError (std::ostream& err, int writeCode);
+
+/** The English text of a strings-table key, whatever the display language. */
+juce::String getEnglishText (const juce::String& key);
+
+/** "CODE TEXT" for a read result code, as the error line shows it. */
+juce::String describeReadResult (int readCode);
 } // namespace tolmvesk
