@@ -7,7 +7,9 @@
 #include "midi/MidiDeviceManager.h"
 #include "midi/ReceiveLibraryProcess.h"
 #include "midi/service/VirtualMidiService.h"
+#include "midi/WriteSelectedProgramProcess.h"
 #include "support/FreshSingletons.h"
+#include "support/ScriptedMidiDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -254,5 +256,47 @@ TEST_F (CommunicationProcessTest, APortThatCannotBeOpenedEndsTheCommunicationWit
     EXPECT_EQ (communication->receiveLibrary (library), 1);
     EXPECT_EQ (runner.getLastStatusMessage(), "TolmVESK is not connected.");
     EXPECT_EQ (emulator->getNumMessagesReceived(), 0);
+}
+} // namespace
+
+namespace
+{
+/** Records, as each program dump arrives, the progress the process reported
+    before it, and acknowledges everything. */
+class ProgressRecordingTest : public CommunicationProcessTest
+{
+};
+
+TEST_F (ProgressRecordingTest, SelectedProgramsAreWrittenInListOrderWithTheirProgress)
+{
+    std::vector<int> dumpedNumbers;
+    std::vector<float> progressAtDump;
+    std::unique_ptr<xTV200_midi::WriteSelectedProgramProcess> process;
+
+    test::ScriptedMidiDevice synth (
+        service->addPortPair ("Synth In", "Synth Out"),
+        [&] (const juce::MemoryBlock& request) -> std::vector<juce::MemoryBlock>
+        {
+            if (request.getSize() == 6)
+                return {test::ScriptedMidiDevice::bytes ({0xf0, 0x7e, 0x00, 0x06, 0x02, 0x42, 0x18, 0x01,
+                                                          0x01, 0x00, 0x01, 0x00, 0x00, 0x00, 0xf7})};
+            dumpedNumbers.push_back (request[7] | (request[8] << 7));
+            progressAtDump.push_back (process->getProgress());
+            return {test::ScriptedMidiDevice::bytes ({0xf0, 0x42, 0x30, 0x00, 0x01, 0x18, 0x23, 0xf7})};
+        });
+    devices->applyMidiPortSettings ({false, "Synth In", "Synth Out"});
+
+    const auto library = makeDistinctLibrary();
+    process = std::make_unique<xTV200_midi::WriteSelectedProgramProcess> (
+        devices->getPort(), 0x0118, xTV200_midi::TransactionTimeouts::allOf (1000), std::vector<int>{5, 7, 9},
+        library);
+
+    ASSERT_TRUE (devices->openPorts());
+    EXPECT_EQ (process->run(), Result::noError);
+    devices->closePorts();
+
+    EXPECT_EQ (dumpedNumbers, (std::vector<int>{5, 7, 9}));
+    EXPECT_EQ (progressAtDump, (std::vector<float>{0.0f, 0.0f, 1.0f / 3.0f}));
+    EXPECT_FLOAT_EQ (process->getProgress(), 2.0f / 3.0f);
 }
 } // namespace
