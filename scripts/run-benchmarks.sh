@@ -21,7 +21,8 @@ peer_ms=$(python3 bench/peer_read_library.py "$TOLMVESK_BENCH_LIBRARY")
 
 python3 - "$work/results.json" "$peer_ms" <<'PY'
 import json, sys
-results = {b["name"]: b for b in json.load(open(sys.argv[1]))["benchmarks"]}
+# Names carry the run's settings ("receiveLibraryPaced/iterations:1/..."): key by the function.
+results = {b["name"].split("/")[0]: b for b in json.load(open(sys.argv[1]))["benchmarks"]}
 peer = float(sys.argv[2])
 print("\nPeer read (Python zipfile + xml.etree): %.2f ms" % peer)
 for name in ("openLibraryFile", "saveLibraryFile"):

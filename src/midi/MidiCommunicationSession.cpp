@@ -22,7 +22,9 @@ MidiCommunicationSession::~MidiCommunicationSession()
     cancelPendingUpdate();
 
     if (thread.isThreadRunning() && ! thread.stopThread (2000))
+    {
         DBG ("cannot stop MIDI communication thread.");
+    }
 
     leaveCommunication();
 }

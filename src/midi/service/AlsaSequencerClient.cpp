@@ -67,11 +67,15 @@ std::shared_ptr<AlsaSequencerClient> AlsaSequencerClient::open (const juce::Stri
     std::shared_ptr<AlsaSequencerClient> client (new AlsaSequencerClient (handle, clientId));
 
     if (const auto result = snd_seq_set_client_name (handle, clientName.toRawUTF8()); result < 0)
+    {
         DBG (describeError ("Cannot name the ALSA sequencer client", result));
+    }
 
     // Without the larger pool input still works, only long dumps may overflow.
     if (const auto result = snd_seq_set_client_pool_input (handle, inputPoolEvents); result < 0)
+    {
         DBG (describeError ("Cannot enlarge the ALSA input pool", result));
+    }
 
     return client;
 }
@@ -139,7 +143,9 @@ void AlsaSequencerClient::deletePort (int port)
     const std::lock_guard<std::mutex> guard (lock);
 
     if (const auto result = snd_seq_delete_simple_port (handle, port); result < 0)
+    {
         DBG (describeError ("Cannot delete an ALSA sequencer port", result));
+    }
 }
 
 bool AlsaSequencerClient::connectFrom (int ownPort, PortAddress source, juce::String& errorMessage)
@@ -175,7 +181,9 @@ void AlsaSequencerClient::disconnectFrom (int ownPort, PortAddress source)
 
     // Fails harmlessly when the other side has already gone away.
     if (const auto result = snd_seq_disconnect_from (handle, ownPort, source.client, source.port); result < 0)
+    {
         DBG (describeError ("Cannot unsubscribe from the ALSA input port", result));
+    }
 }
 
 void AlsaSequencerClient::disconnectTo (int ownPort, PortAddress destination)
@@ -184,7 +192,9 @@ void AlsaSequencerClient::disconnectTo (int ownPort, PortAddress destination)
 
     if (const auto result = snd_seq_disconnect_to (handle, ownPort, destination.client, destination.port);
         result < 0)
+    {
         DBG (describeError ("Cannot unsubscribe from the ALSA output port", result));
+    }
 }
 
 bool AlsaSequencerClient::sendDirect (int ownPort, snd_seq_event_t& event, juce::String& errorMessage)
