@@ -2,11 +2,9 @@
 
 #include "file/FileResultCodes.h"
 #include "file/LibraryFileReader.h"
-#include "tolmvesk/ArgumentFile.h"
 #include "tolmvesk/ExitStatus.h"
-#include "tolmvesk/FileKind.h"
+#include "tolmvesk/LibraryTransferArguments.h"
 #include "tolmvesk/MidiCommandContext.h"
-#include "tolmvesk/ProgramList.h"
 #include "tolmvesk/ResultMessage.h"
 
 namespace tolmvesk
@@ -15,43 +13,30 @@ int runWriteCommand (const juce::StringArray& commandArguments, std::ostream& ou
 {
     auto arguments = commandArguments;
     MidiCommandContext context (arguments);
-    const auto listText = context.getOptions().takeValue ("--programs");
-    const auto programs = listText.has_value() ? parseProgramList (*listText, 300) : std::nullopt;
-
-    juce::String problem;
-    if (arguments.size() != 1)
-        problem = "write takes one .tvlib file to send";
-    else if (getFileKind (getArgumentFile (arguments[0])) != FileKind::library)
-        problem = "write sends a .tvlib file, not " + arguments[0].quoted();
-    else if (listText.has_value() && ! programs.has_value())
-        problem = "--programs takes numbers 1 to 300 and ranges such as 1,5-9, not " + listText->quoted();
-
+    const auto transfer = LibraryTransferArguments::take ("write", arguments, context.getOptions());
     xTV200_data::LibraryData library;
 
-    if (problem.isEmpty())
-        if (const auto code = xTV200_file::LibraryFileReader (library).read (getArgumentFile (arguments[0]));
+    if (transfer.problem.isEmpty())
+        if (const auto code = xTV200_file::LibraryFileReader (library).read (transfer.libraryFile);
             code != file::ReadResult::noError)
             return reportReadError (err, code);
 
-    if (const auto status = context.connect (err, problem))
+    if (const auto status = context.connect (err, transfer.problem))
         return *status;
 
     const auto status = context.communicate (
         [&] (xTV200_midi::MidiCommunicationManager& communication)
         {
-            if (programs.has_value())
-                communication.writeSelectedPrograms (*programs, library);
+            if (transfer.programs.has_value())
+                communication.writeSelectedPrograms (*transfer.programs, library);
             else
                 communication.writeLibrary (library);
         },
         err);
 
     if (status == ExitStatus::success)
-    {
-        const auto count = programs.has_value() ? programs->size() : size_t (300);
-        out << "Wrote " << count << (count == 1 ? " program" : " programs")
-            << (programs.has_value() ? "" : " and the favourites") << " to the synthesizer\n";
-    }
+        out << "Wrote " << transfer.describeCount()
+            << (transfer.programs.has_value() ? "" : " and the favourites") << " to the synthesizer\n";
 
     return status;
 }
