@@ -21,7 +21,10 @@ struct CorpusCase
 
 juce::File corpusFolder (const char* name)
 {
-    return juce::File (TOLMVESK_TEST_FIXTURES_DIR).getSiblingFile ("fuzz").getChildFile ("corpus").getChildFile (name);
+    return juce::File (TOLMVESK_TEST_FIXTURES_DIR)
+        .getSiblingFile ("fuzz")
+        .getChildFile ("corpus")
+        .getChildFile (name);
 }
 
 class FuzzCorpusReplayTest : public ::testing::TestWithParam<CorpusCase>
@@ -49,11 +52,12 @@ TEST_P (FuzzCorpusReplayTest, EveryInputKeepsTheReadersPromises)
 }
 
 INSTANTIATE_TEST_SUITE_P (Corpora, FuzzCorpusReplayTest,
-                          ::testing::Values (CorpusCase {"zip", fuzz::checkZipArchive},
-                                             CorpusCase {"library", fuzz::checkLibraryProgramPresetFiles},
-                                             CorpusCase {"container", fuzz::checkSerializedContainers},
-                                             CorpusCase {"xml", fuzz::checkXmlDocument},
-                                             CorpusCase {"tonexa", fuzz::checkTonexaImport}),
+                          ::testing::Values (CorpusCase{"zip", fuzz::checkZipArchive},
+                                             CorpusCase{"library", fuzz::checkLibraryProgramPresetFiles},
+                                             CorpusCase{"container", fuzz::checkSerializedContainers},
+                                             CorpusCase{"xml", fuzz::checkXmlDocument},
+                                             CorpusCase{"tonexa", fuzz::checkTonexaImport},
+                                             CorpusCase{"midi", fuzz::checkMidiInput}),
                           [] (const auto& testInfo) { return std::string (testInfo.param.folder); });
 
 // The seeds must be what the librarian reads, or the fuzzers start from

@@ -6,20 +6,22 @@
 // a description of the broken promise. Crashes, undefined behaviour and huge
 // allocations are left to the sanitizers and to libFuzzer's limits.
 
+#include "base/BoundedXmlReader.h"
 #include "data/FavoriteData.h"
 #include "data/LibraryData.h"
 #include "data/PresetData.h"
 #include "data/ProgramData.h"
-#include "base/BoundedXmlReader.h"
 #include "data/xml/XmlDocumentText.h"
 #include "file/FileResultCodes.h"
 #include "file/LibraryFileReader.h"
 #include "file/MemoryBasedZipUncompressor.h"
+#include "file/MemoryInputSource.h"
 #include "file/PresetFileReader.h"
 #include "file/ProgramFileReader.h"
 #include "file/TonexaLibraryDataImporter.h"
 #include "file/ZipCrc32.h"
-#include "file/MemoryInputSource.h"
+#include "midi/MidiInputReassembler.h"
+#include "midi/MidiMessageAnalyzer.h"
 
 #include <juce_core/juce_core.h>
 
@@ -40,7 +42,8 @@ template <typename Collection>
 juce::String describeHashFaults (const Collection& collection, int numPrograms, const juce::String& where)
 {
     for (int index = 0; index < numPrograms; ++index)
-        if (auto fault = describeHashFault (collection.getProgram (index), where + " program " + juce::String (index));
+        if (auto fault =
+                describeHashFault (collection.getProgram (index), where + " program " + juce::String (index));
             fault.isNotEmpty())
             return fault;
 
@@ -257,7 +260,8 @@ inline juce::String checkXmlDocument (const void* data, size_t size)
     if (size > 1024 * 1024)
         return {};
 
-    if (auto fault = checkXmlText (juce::String::createStringFromData (data, static_cast<int> (size)), "file");
+    if (auto fault =
+            checkXmlText (juce::String::createStringFromData (data, static_cast<int> (size)), "file");
         fault.isNotEmpty())
         return fault;
 
@@ -285,5 +289,96 @@ inline juce::String checkTonexaImport (const void* data, size_t size)
         return "importer changed its target on code " + juce::String (code);
 
     return {};
+}
+/** What the analyzer's classification of one SysEx message promises: a known
+    type, the data size of its kind, a program number only where one belongs. */
+inline juce::String describeClassificationFault (const juce::uint8* message, int length)
+{
+    using Info = xTV200_midi::AnalyzedInformation;
+    const auto info =
+        xTV200_midi::MidiMessageAnalyzer().analyze (message, static_cast<size_t> (length), 0x0118);
+    const auto type = info.getType();
+    const std::set<int> knownTypes{Info::broken,
+                                   Info::none,
+                                   Info::identityReply,
+                                   Info::currentProgramRequest,
+                                   Info::currentProgramDump,
+                                   Info::programRequest,
+                                   Info::programDump,
+                                   Info::globalRequest,
+                                   Info::globalDump,
+                                   Info::dataFormatError,
+                                   Info::dataLoadCompleted,
+                                   Info::dataLoadError,
+                                   Info::writeCompleted,
+                                   Info::writeError};
+
+    if (knownTypes.count (type) == 0)
+        return "unknown message type " + juce::String (type);
+
+    const auto dataSize = info.getData().getSize();
+    const size_t expectedSize = type == Info::currentProgramDump || type == Info::programDump ? 320
+                                : type == Info::globalDump                                    ? 224
+                                : type == Info::identityReply ? static_cast<size_t> (length)
+                                                              : 0;
+    if (dataSize != expectedSize)
+        return "type " + juce::String (type) + " carries " + juce::String ((int)dataSize) + " data bytes";
+
+    const bool hasNumber = type == Info::programRequest || type == Info::programDump;
+    if ((! hasNumber && info.getValue() != 0) || info.getValue() < 0 || info.getValue() > 16383)
+        return "type " + juce::String (type) + " has the value " + juce::String (info.getValue());
+
+    return {};
+}
+
+/** One message completed by the reassembler must be whole: a SysEx message
+    from F0 to F7 with data bytes only between, any other message exactly as
+    long as its status byte says, with data bytes after it. */
+inline juce::String describeReassembledFault (const juce::uint8* message, int length, bool isSysEx)
+{
+    if (length <= 0 || message[0] < 0x80)
+        return "a message without its status byte";
+
+    const auto end = isSysEx ? length - 1 : length;
+
+    for (int i = 1; i < end; ++i)
+        if (message[i] >= 0x80)
+            return "a status byte inside a message";
+
+    if (! isSysEx)
+        return length == midi::MidiInputReassembler::getMessageLength (message[0])
+                   ? juce::String()
+                   : "a short message of the wrong length";
+
+    if (message[0] != 0xf0 || message[length - 1] != 0xf7 || length < 2)
+        return "a SysEx message not running from F0 to F7";
+
+    return describeClassificationFault (message, length);
+}
+
+/** Bytes as a MIDI input delivers them: the first byte chooses the block size
+    (1 to 64) in which the rest arrives. Every message completed must be whole
+    and classified as promised. */
+inline juce::String checkMidiInput (const void* data, size_t size)
+{
+    if (size == 0)
+        return {};
+
+    const auto* bytes = static_cast<const juce::uint8*> (data);
+    const auto blockSize = static_cast<size_t> ((bytes[0] & 0x3f) + 1);
+    juce::String fault;
+
+    midi::MidiInputReassembler reassembler (
+        [&fault] (const juce::uint8* message, int length, bool isSysEx)
+        {
+            if (fault.isEmpty())
+                fault = describeReassembledFault (message, length, isSysEx);
+        },
+        4096);
+
+    for (size_t offset = 1; offset < size && fault.isEmpty(); offset += blockSize)
+        reassembler.processBlock (bytes + offset, static_cast<int> (std::min (blockSize, size - offset)));
+
+    return fault;
 }
 } // namespace fuzz

@@ -7,6 +7,7 @@
 #include "midi/MidiDeviceManager.h"
 #include "midi/ReceiveLibraryProcess.h"
 #include "midi/service/VirtualMidiService.h"
+#include "midi/SysExGenerator.h"
 #include "midi/WriteSelectedProgramProcess.h"
 #include "support/FreshSingletons.h"
 #include "support/ScriptedMidiDevice.h"
@@ -217,19 +218,28 @@ TEST_F (CommunicationProcessTest, TheWriteRefusalTellsTheMusicianWhatToCheck)
 
 TEST_F (CommunicationProcessTest, ACancelledReceiveStopsBetweenPrograms)
 {
-    SynthesizerEmulatorOptions options;
+    // The synthesizer asks for the cancellation itself, just before it answers
+    // the request for program 4, so that the process notices it right after.
     midi::MidiCommunicationThread* running = nullptr;
-    std::atomic<int> handled{0};
-    options.onMessageHandled = [&]
-    {
-        if (++handled == 6)
-            running->signalThreadShouldExit();
-    };
-    startEmulator (options);
+    const xTV200_midi::SysExGenerator synthesizerMessages (0, 0x0118);
+    test::ScriptedMidiDevice synth (
+        service->addPortPair ("Synth In", "Synth Out"),
+        [&] (const juce::MemoryBlock& request) -> std::vector<juce::MemoryBlock>
+        {
+            if (request.getSize() == 6)
+                return {test::ScriptedMidiDevice::bytes ({0xf0, 0x7e, 0x00, 0x06, 0x02, 0x42, 0x18, 0x01,
+                                                          0x01, 0x00, 0x01, 0x00, 0x00, 0x00, 0xf7})};
+            const auto number = request[7] | (request[8] << 7);
+            if (number == 4)
+                running->signalThreadShouldExit();
+            return {synthesizerMessages.createProgramDataDump (
+                number, juce::MemoryBlock (static_cast<size_t> (xTV200_data::ProgramData::numBytes), true))};
+        });
+    devices->applyMidiPortSettings ({false, "Synth In", "Synth Out"});
 
     xTV200_data::LibraryData target;
     xTV200_midi::ReceiveLibraryProcess process (devices->getPort(), 0x0118,
-                                                xTV200_midi::TransactionTimeouts::allOf (300), target);
+                                                xTV200_midi::TransactionTimeouts::allOf (1000), target);
     midi::MidiCommunicationThread thread (process);
     running = &thread;
 
@@ -240,7 +250,7 @@ TEST_F (CommunicationProcessTest, ACancelledReceiveStopsBetweenPrograms)
 
     EXPECT_EQ (thread.getResult(), Result::canceled);
     EXPECT_EQ (process.getStatusMessage(), "Canceled.");
-    EXPECT_EQ (emulator->getNumMessagesReceived(), 6) << "the identity and five programs, then no more";
+    EXPECT_EQ (synth.getReceived().size(), 6u) << "the identity and programs 0 to 4, then no more";
 }
 
 TEST_F (CommunicationProcessTest, APortThatCannotBeOpenedEndsTheCommunicationWithItsText)
