@@ -21,16 +21,23 @@ configure: deps $(BUILD_DIR)/CMakeCache.txt
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+LIBRARIAN = $(BUILD_DIR)/src/tolmvesk_librarian_artefacts/$(CMAKE_BUILD_TYPE)/tolmvesk-librarian
+
+# Starts the librarian on the built-in emulated synthesizer; leave out
+# --virtual-synth to use the synthesizer on the computer's MIDI ports.
 run: build
-	$(BUILD_DIR)/tools/tolmvesk/tolmvesk --version
+	$(LIBRARIAN) --virtual-synth
+
+# The user interface's tests need a display: a virtual one when there is none.
+XVFB = $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1600x1200x24")
 
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD_DIR) && $(XVFB) ctest --output-on-failure -j $(JOBS)
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DTOLMVESK_SANITIZE=ON
 	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
-	cd $(ASAN_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD_DIR) && $(XVFB) ctest --output-on-failure -j $(JOBS)
 
 # Runs every fuzz target for a bounded time on its corpus in tests/fuzz/.
 fuzz: deps

@@ -15,6 +15,16 @@ packages=(
     libbenchmark-dev
     libasound2-dev
     libcurl4-gnutls-dev
+    libfreetype-dev
+    libfontconfig1-dev
+    libx11-dev
+    libxext-dev
+    libxrandr-dev
+    libxinerama-dev
+    libxcursor-dev
+    librsvg2-bin
+    fonts-liberation
+    fonts-ipafont-gothic
     xvfb
     xauth
     zip

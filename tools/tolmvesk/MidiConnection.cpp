@@ -5,7 +5,6 @@
 #include "midi/MidiDeviceManager.h"
 #include "midi/service/ByteStreamMidiService.h"
 #include "midi/service/SystemMidiService.h"
-#include "midi/service/VirtualMidiService.h"
 #include "tolmvesk/EmulatorMemoryLoader.h"
 
 namespace tolmvesk
@@ -27,11 +26,7 @@ MidiConnection::MidiConnection (MidiPortChoice portChoice, EmulatorCommandOption
 {
 }
 
-MidiConnection::~MidiConnection()
-{
-    if (emulator != nullptr)
-        emulator->stop();
-}
+MidiConnection::~MidiConnection() = default;
 
 juce::String MidiConnection::prepare()
 {
@@ -64,19 +59,16 @@ juce::String MidiConnection::prepare()
 
 juce::String MidiConnection::startVirtualSynthesizer()
 {
-    auto virtualService = std::make_shared<midi::VirtualMidiService> ("built-in emulated synthesizer");
-    synthesizerSide = virtualService->addPortPair (emulatorPortName, emulatorPortName);
-    service = virtualService;
+    builtInSynthesizer = std::make_unique<xTV200_midi::BuiltInSynthesizer> (emulatorOptions.emulator);
+    service = builtInSynthesizer->getService();
 
-    emulator =
-        std::make_unique<xTV200_midi::SynthesizerEmulator> (*synthesizerSide, 0, 0, emulatorOptions.emulator);
-
-    if (const auto error = loadEmulatorPrograms (emulatorOptions.programsFile, emulator->getMemory());
+    if (const auto error = loadEmulatorPrograms (emulatorOptions.programsFile,
+                                                 builtInSynthesizer->getEmulator().getMemory());
         error.isNotEmpty())
         return error;
 
     juce::String error;
-    return emulator->start (error) ? juce::String() : error;
+    return builtInSynthesizer->start (error) ? juce::String() : error;
 }
 
 bool MidiConnection::findSynthesizer()

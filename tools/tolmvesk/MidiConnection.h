@@ -1,6 +1,6 @@
 #pragma once
 
-#include "midi/emulator/SynthesizerEmulator.h"
+#include "midi/emulator/BuiltInSynthesizer.h"
 #include "midi/service/MidiService.h"
 #include "tolmvesk/EmulatorCommandOptions.h"
 #include "tolmvesk/MidiPortChoice.h"
@@ -13,8 +13,8 @@ namespace tolmvesk
 /** Sets the device manager up for the ports a MIDI command was told to use,
     and finds the synthesizer behind them.
 
-    With --virtual-synth it also runs the emulated synthesizer, on virtual
-    ports named "TolmVESK Emulator", for as long as the connection lives.
+    With --virtual-synth it also runs the built-in emulated synthesizer for as
+    long as the connection lives.
 */
 class MidiConnection final
 {
@@ -35,15 +35,12 @@ public:
     /** "IN -> OUT" for the ports in use, for messages. */
     juce::String describeSelectedPorts() const;
 
-    static constexpr const char* emulatorPortName = "TolmVESK Emulator";
-
 private:
     juce::String startVirtualSynthesizer();
 
     const MidiPortChoice choice;
     const EmulatorCommandOptions emulatorOptions;
     std::shared_ptr<midi::MidiService> service;
-    std::shared_ptr<midi::MidiService> synthesizerSide;
-    std::unique_ptr<xTV200_midi::SynthesizerEmulator> emulator;
+    std::unique_ptr<xTV200_midi::BuiltInSynthesizer> builtInSynthesizer;
 };
 } // namespace tolmvesk

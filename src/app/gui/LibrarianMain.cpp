@@ -1,0 +1,3 @@
+#include "app/gui/TolmVESKLibrarianApplication.h"
+
+START_JUCE_APPLICATION (TolmVESKLibrarianApplication)

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ui/PaneComponent.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+namespace xTV200_ui
+{
+/** The main window's content: the header strip across the top and, below it,
+    the left and right panes, which the user resizes against each other with
+    the bar between them. */
+class MainComponent final : public juce::Component, public juce::DragAndDropContainer
+{
+public:
+    static constexpr int headerHeight = 60;
+    static constexpr int resizerWidth = 5;
+
+    MainComponent();
+    ~MainComponent() override;
+
+    void paint (juce::Graphics& g) override;
+    void resized() override;
+
+    juce::Component& getHeader() noexcept { return header; }
+    juce::Component& getLeftPane() noexcept { return leftPane; }
+    juce::Component& getRightPane() noexcept { return rightPane; }
+
+private:
+    bool shouldDropFilesWhenDraggedExternally (const juce::DragAndDropTarget::SourceDetails&,
+                                               juce::StringArray&, bool&) override
+    {
+        return false;
+    }
+
+    PaneComponent header;
+    PaneComponent leftPane;
+    PaneComponent rightPane;
+    juce::StretchableLayoutManager layout;
+    juce::StretchableLayoutResizerBar resizerBar{&layout, 1, true};
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainComponent)
+};
+} // namespace xTV200_ui

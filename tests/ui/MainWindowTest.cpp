@@ -1,0 +1,74 @@
+#include "app/DataEditStatus.h"
+#include "app/PreferencesData.h"
+#include "app/StartupSingletons.h"
+#include "support/FreshSingletons.h"
+#include "ui/MainAppWindow.h"
+#include "ui/MainComponent.h"
+#include "ui/MainWindowTitle.h"
+
+namespace
+{
+class MainWindowTest : public test::FreshSingletons
+{
+protected:
+    void SetUp() override
+    {
+        FreshSingletons::SetUp();
+        xTV200_application::StartupSingletons::createInStartupOrder();
+    }
+};
+
+TEST_F (MainWindowTest, TheTitleNamesTheFileAndMarksUnsavedChanges)
+{
+    const auto file = juce::File::getSpecialLocation (juce::File::tempDirectory).getChildFile ("Songs.tvlib");
+
+    EXPECT_EQ (xTV200_ui::makeMainWindowTitle (juce::File(), false), "TolmVESK Sound Librarian - Untitled");
+    EXPECT_EQ (xTV200_ui::makeMainWindowTitle (file, false), "TolmVESK Sound Librarian - Songs.tvlib");
+    EXPECT_EQ (xTV200_ui::makeMainWindowTitle (file, true), "TolmVESK Sound Librarian - Songs.tvlib*");
+}
+
+TEST_F (MainWindowTest, PanesStartAtTheirPreferredWidthsBelowTheHeader)
+{
+    xTV200_ui::MainComponent content;
+    content.setSize (1110, 640);
+
+    EXPECT_EQ (content.getHeader().getBounds(), juce::Rectangle<int> (0, 0, 1110, 60));
+    EXPECT_EQ (content.getLeftPane().getBounds(), juce::Rectangle<int> (0, 60, 330, 580));
+    EXPECT_EQ (content.getRightPane().getBounds(), juce::Rectangle<int> (335, 60, 775, 580));
+
+    content.setSize (400, 640);
+    EXPECT_LE (content.getLeftPane().getWidth(), 320) << "at most 80 % of the width";
+    EXPECT_GE (content.getRightPane().getWidth(), 100);
+}
+
+TEST_F (MainWindowTest, RestoresItsBoundsAndStoresThemWhenClosed)
+{
+    auto* preferences = xTV200_preferences::PreferencesData::getInstance();
+    preferences->setInt ("MainWindowPositionX", 40);
+    preferences->setInt ("MainWindowPositionY", 50);
+    preferences->setInt ("MainWindowWidth", 900);
+    preferences->setInt ("MainWindowHeight", 20);
+
+    {
+        xTV200_ui::MainAppWindow window;
+        EXPECT_EQ (window.getLastBounds(), juce::Rectangle<int> (40, 50, 900, 100))
+            << "raised to 100 at least";
+        window.setBounds (60, 70, 1000, 600);
+    }
+
+    EXPECT_EQ (preferences->getInt ("MainWindowPositionX", -1), 60);
+    EXPECT_EQ (preferences->getInt ("MainWindowPositionY", -1), 70);
+    EXPECT_EQ (preferences->getInt ("MainWindowWidth", -1), 1000);
+    EXPECT_EQ (preferences->getInt ("MainWindowHeight", -1), 600);
+}
+
+TEST_F (MainWindowTest, TheTitleFollowsTheEditStatus)
+{
+    xTV200_ui::MainAppWindow window;
+    EXPECT_EQ (window.getName(), "TolmVESK Sound Librarian - Untitled");
+
+    application::DataEditStatus::getInstance()->setModified();
+    test::deliverPendingMessages();
+    EXPECT_EQ (window.getName(), "TolmVESK Sound Librarian - Untitled*");
+}
+} // namespace
