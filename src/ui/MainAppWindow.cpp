@@ -8,6 +8,8 @@
 #include "ui/MainComponent.h"
 #include "ui/MainWindowTitle.h"
 
+#include <TolmVESKPictures.h>
+
 namespace xTV200_ui
 {
 using namespace xTV200_preferences;
@@ -22,6 +24,8 @@ MainAppWindow::MainAppWindow()
     setUsingNativeTitleBar (true);
     setResizable (true, false);
     setVisible (true);
+    setIcon (juce::ImageCache::getFromMemory (TolmVESKPictures::ApplicationIcon_png,
+                                              TolmVESKPictures::ApplicationIcon_pngSize));
 
     application::DataEditStatus::getInstance()->addObserver (this);
     application::LastSavedFileStatus::getInstance()->addObserver (this);
