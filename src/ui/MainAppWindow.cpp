@@ -18,6 +18,8 @@ MainAppWindow::MainAppWindow()
     : juce::DocumentWindow (xTV200_application::ApplicationInfo::name, juce::Colour (0xffd3d3d3),
                             juce::DocumentWindow::allButtons, true)
 {
+    // The menu bar and its menus take their look from the window.
+    setLookAndFeel (&lookAndFeel);
     setContentOwned (new MainComponent(), true);
     restoreBounds();
     updateTitle();
@@ -41,6 +43,8 @@ MainAppWindow::~MainAppWindow()
 
     application::LastSavedFileStatus::getInstance()->removeObserver (this);
     application::DataEditStatus::getInstance()->removeObserver (this);
+    clearContentComponent();
+    setLookAndFeel (nullptr);
 }
 
 void MainAppWindow::restoreBounds()

@@ -2,6 +2,7 @@
 
 #include "app/DataEditStatusListener.h"
 #include "app/LastSavedFileStatusListener.h"
+#include "ui/DefaultLookAndFeel.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -33,6 +34,7 @@ private:
     void lastSavedFileChanged (const juce::File& file) override;
 
     juce::Rectangle<int> lastBounds;
+    DefaultLookAndFeel lookAndFeel;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainAppWindow)
 };

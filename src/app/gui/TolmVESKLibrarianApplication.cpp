@@ -11,6 +11,7 @@
 #include "file/PresetFileManager.h"
 #include "midi/MidiCommunicationManager.h"
 #include "ui/MainWindowManager.h"
+#include "ui/NamedFonts.h"
 #include "ui/state/ModalDialogState.h"
 
 TolmVESKLibrarianApplication::TolmVESKLibrarianApplication()
@@ -49,12 +50,16 @@ void TolmVESKLibrarianApplication::initialise (const juce::String& commandLine)
     }
 
     started = true;
+    juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel);
+    xTV200_ui::NamedFonts::applySystemFont (lookAndFeel);
     StartupSingletons::createInStartupOrder();
 
     if (getCommandLineParameterArray().contains ("--virtual-synth"))
         startBuiltInSynthesizer();
 
     StartupSingletons::configureMidi();
+    xTV200_midi::MidiCommunicationManager::getInstance()->setRunner (&communicationDialog);
+    xTV200_ui::NamedFonts::addNamedFonts();
     xTV200_preferences::PreferencesDataUpdater().applyListFontSize();
     xTV200_file::PresetFileManager::getInstance()->initialiseWithFactoryPreset();
     application::ApplicationUndoManager::getInstance()->applyLimits();
@@ -109,7 +114,12 @@ void TolmVESKLibrarianApplication::shutdown()
         return;
 
     xTV200_ui::MainWindowManager::getInstance()->setWindow (nullptr);
+
+    if (auto* communication = xTV200_midi::MidiCommunicationManager::getInstanceWithoutCreating())
+        communication->setRunner (nullptr);
+
     builtInSynthesizer.reset();
+    juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
 }
 
 void TolmVESKLibrarianApplication::anotherInstanceStarted (const juce::String& commandLine)

@@ -3,6 +3,8 @@
 #include "app/ApplicationStartupProcess.h"
 #include "app/LocalSocketInstanceHandOver.h"
 #include "midi/emulator/BuiltInSynthesizer.h"
+#include "midi/gui/MidiCommunicationDialogRunner.h"
+#include "ui/DefaultLookAndFeel.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -35,5 +37,7 @@ private:
     application::LocalSocketInstanceHandOver handOver;
     bool started = false;
     xTV200_application::ApplicationStartupProcess startupProcess;
+    xTV200_ui::DefaultLookAndFeel lookAndFeel;
+    midi::MidiCommunicationDialogRunner communicationDialog;
     std::unique_ptr<xTV200_midi::BuiltInSynthesizer> builtInSynthesizer;
 };
