@@ -3,9 +3,7 @@
 namespace xTV200_ui
 {
 MainComponent::MainComponent()
-    : header ("Header", juce::Colour (0xff1a1a1a))
-    , leftPane ("Left Pane", juce::Colour (0xff262626))
-    , rightPane ("Right Pane", juce::Colour (0xffd3d3d3))
+    : leftPane ("Left Pane", juce::Colour (0xff262626))
 {
     // Negative sizes are proportions of the whole width.
     layout.setItemLayout (0, 50, -0.8, 330);

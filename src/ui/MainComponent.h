@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ui/HeaderComponent.h"
 #include "ui/PaneComponent.h"
+#include "ui/RightPaneComponent.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -21,7 +23,7 @@ public:
     void paint (juce::Graphics& g) override;
     void resized() override;
 
-    juce::Component& getHeader() noexcept { return header; }
+    HeaderComponent& getHeader() noexcept { return header; }
     juce::Component& getLeftPane() noexcept { return leftPane; }
     juce::Component& getRightPane() noexcept { return rightPane; }
 
@@ -32,9 +34,9 @@ private:
         return false;
     }
 
-    PaneComponent header;
+    HeaderComponent header;
     PaneComponent leftPane;
-    PaneComponent rightPane;
+    RightPaneComponent rightPane;
     juce::StretchableLayoutManager layout;
     juce::StretchableLayoutResizerBar resizerBar{&layout, 1, true};
 
