@@ -1,5 +1,11 @@
 #include "ui/MainComponent.h"
 
+#include "app/FileAccessProcessor.h"
+#include "app/gui/FileDiscardChecker.h"
+#include "app/gui/FileDropProcessor.h"
+#include "app/gui/FileErrorAlert.h"
+#include "ui/state/ModalDialogState.h"
+
 namespace xTV200_ui
 {
 MainComponent::MainComponent()
@@ -40,5 +46,48 @@ void MainComponent::resized()
 
     juce::Component* items[]{&leftPane, &resizerBar, &rightPane};
     layout.layOutComponents (items, 3, 0, headerHeight, width, paneHeight, false, true);
+}
+
+juce::String MainComponent::findDocumentToOpen (const juce::StringArray& files)
+{
+    for (const auto& path : files)
+    {
+        const juce::File file (path);
+
+        if (file.hasFileExtension (".tvlib") || file.hasFileExtension (".tvprog"))
+            return path;
+    }
+
+    return {};
+}
+
+bool MainComponent::isInterestedInFileDrag (const juce::StringArray& files)
+{
+    return ! ui::ModalDialogState::getInstance()->isModal() && findDocumentToOpen (files).isNotEmpty();
+}
+
+void MainComponent::filesDropped (const juce::StringArray& files, int, int)
+{
+    if (ui::ModalDialogState::getInstance()->isModal())
+        return;
+
+    const auto path = findDocumentToOpen (files);
+
+    if (path.isEmpty())
+        return;
+
+    const juce::File file (path);
+
+    if (file.hasFileExtension (".tvprog"))
+    {
+        xTV200_application::FileDropProcessor().loadDroppedProgram (file);
+        return;
+    }
+
+    if (application::FileDiscardChecker().check() != 0)
+        return;
+
+    if (const auto code = xTV200_application::FileAccessProcessor().openLibraryFile (file); code != 0)
+        xTV200_application::FileErrorAlert().showReadError (code);
 }
 } // namespace xTV200_ui

@@ -11,7 +11,9 @@ namespace xTV200_ui
 /** The main window's content: the header strip across the top and, below it,
     the left and right panes, which the user resizes against each other with
     the bar between them. */
-class MainComponent final : public juce::Component, public juce::DragAndDropContainer
+class MainComponent final : public juce::Component,
+                            public juce::DragAndDropContainer,
+                            public juce::FileDragAndDropTarget
 {
 public:
     static constexpr int headerHeight = 60;
@@ -26,6 +28,16 @@ public:
     HeaderComponent& getHeader() noexcept { return header; }
     juce::Component& getLeftPane() noexcept { return leftPane; }
     juce::Component& getRightPane() noexcept { return rightPane; }
+
+    /** Library and program files dropped from the desktop: the first one of
+        the two kinds is opened, the others are ignored. Nothing is taken while
+        a modal dialog is open. */
+    bool isInterestedInFileDrag (const juce::StringArray& files) override;
+    void filesDropped (const juce::StringArray& files, int x, int y) override;
+
+    /** The first path with a library or program file's extension, or an
+        empty string. */
+    static juce::String findDocumentToOpen (const juce::StringArray& files);
 
 private:
     bool shouldDropFilesWhenDraggedExternally (const juce::DragAndDropTarget::SourceDetails&,

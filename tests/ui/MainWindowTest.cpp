@@ -1,4 +1,9 @@
 #include "app/DataEditStatus.h"
+#include "app/LastSavedFileStatus.h"
+#include "data/DataCenter.h"
+#include "file/LibraryFileWriter.h"
+#include "support/TemporaryFolder.h"
+#include "ui/state/ModalDialogState.h"
 #include "app/PreferencesData.h"
 #include "app/StartupSingletons.h"
 #include "support/FreshSingletons.h"
@@ -70,5 +75,48 @@ TEST_F (MainWindowTest, TheTitleFollowsTheEditStatus)
     application::DataEditStatus::getInstance()->setModified();
     test::deliverPendingMessages();
     EXPECT_EQ (window.getName(), "TolmVESK Sound Librarian - Untitled*");
+}
+
+TEST_F (MainWindowTest, TakesTheFirstLibraryOrProgramFileOfADrop)
+{
+    struct Case
+    {
+        juce::StringArray files;
+        juce::String expected;
+    };
+
+    const Case cases[] {
+        {{"/a/notes.txt", "/a/Sound.TVPROG"}, "/a/Sound.TVPROG"},
+        {{"/a/First.tvlib", "/a/Second.tvlib"}, "/a/First.tvlib"},
+        {{"/a/Bundle.tvpreset", "/a/old.XTV200_all"}, ""},
+        {{}, ""},
+    };
+
+    for (const auto& c : cases)
+        EXPECT_EQ (xTV200_ui::MainComponent::findDocumentToOpen (c.files), c.expected) << c.files.joinIntoString (", ");
+}
+
+TEST_F (MainWindowTest, ADroppedLibraryOpensUnlessADialogIsOpen)
+{
+    test::TemporaryFolder folder;
+    const auto file = folder.getChildFile ("Dropped.tvlib");
+    xTV200_data::LibraryData stored;
+    stored.getProgram (0).getInformation().comment = "from the drop";
+    ASSERT_EQ (xTV200_file::LibraryFileWriter (stored).write (file), 0);
+
+    xTV200_ui::MainComponent content;
+    const juce::StringArray files {file.getFullPathName()};
+    auto& library = xTV200_data::DataCenter::getInstance()->getLibrary();
+
+    ui::ModalDialogState::getInstance()->setModal (true);
+    EXPECT_FALSE (content.isInterestedInFileDrag (files));
+    content.filesDropped (files, 0, 0);
+    EXPECT_TRUE (library.getProgram (0).getInformation().comment.isEmpty());
+
+    ui::ModalDialogState::getInstance()->setModal (false);
+    EXPECT_TRUE (content.isInterestedInFileDrag (files));
+    content.filesDropped (files, 0, 0);
+    EXPECT_EQ (library.getProgram (0).getInformation().comment, "from the drop");
+    EXPECT_EQ (application::LastSavedFileStatus::getInstance()->getFile(), file);
 }
 } // namespace
