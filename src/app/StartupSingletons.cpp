@@ -21,7 +21,7 @@
 
 namespace xTV200_application
 {
-bool StartupSingletons::createInStartupOrder()
+bool StartupSingletons::createInStartupOrder (const std::function<void()>& createMenuLayer)
 {
     const bool isJapanese = getLocalizedText ("Common_Language") == "ja";
     CurrentLanguageModel::getInstance()->isJapanese = isJapanese;
@@ -41,6 +41,10 @@ bool StartupSingletons::createInStartupOrder()
     xTV200_data::CurrentProgramData::getInstance();
     jassert (application::ApplicationUndoManager::getInstanceWithoutCreating() != nullptr);
     ui::ModalDialogState::getInstance();
+
+    if (createMenuLayer)
+        createMenuLayer();
+
     data::DataChangeBroadcaster::getInstance();
     data::PresetDataChangeBroadcaster::getInstance();
     application::DataEditStatus::getInstance();

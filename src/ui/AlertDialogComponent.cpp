@@ -30,6 +30,9 @@ AlertDialogComponent::AlertDialogComponent (int kindToShow, const juce::String& 
     messageEditor.setPopupMenuEnabled (false);
     messageEditor.setColour (juce::TextEditor::backgroundColourId, juce::Colour (0x00ffffffu));
     messageEditor.setColour (juce::TextEditor::shadowColourId, juce::Colour (0x00000000u));
+    // The message reads as plain text, not as a box to type into.
+    messageEditor.setColour (juce::TextEditor::outlineColourId, juce::Colours::transparentBlack);
+    messageEditor.setColour (juce::TextEditor::focusedOutlineColourId, juce::Colours::transparentBlack);
     messageEditor.setText (message, false);
     addAndMakeVisible (messageEditor);
 

@@ -3,7 +3,10 @@
 namespace xTV200_ui
 {
 DefaultLookAndFeel::DefaultLookAndFeel()
+    : juce::LookAndFeel_V4 (juce::LookAndFeel_V4::getLightColourScheme())
 {
+    // The dialogs paint themselves white: their labels, boxes and buttons
+    // need the light scheme's dark text to be readable on it.
     // The menus are drawn light grey over whatever lies below, so the colour
     // scheme's light menu text would vanish; and a translucent background
     // colour keeps the menu window from being treated as opaque.

@@ -1,5 +1,6 @@
 #include "ui/HeaderComponent.h"
 
+#include "app/gui/ApplicationMenuManager.h"
 #include "ui/FontLibrary.h"
 #include "ui/state/RightPanePageModel.h"
 
@@ -34,6 +35,9 @@ HeaderComponent::HeaderComponent()
         addAndMakeVisible (button);
     }
 
+    // Write runs the Write Library Data command, so it is disabled with it.
+    writeButton.setCommandToTrigger (&xTV200_menu::ApplicationMenuManager::getInstance()->getCommandManager(),
+                                     xTV200_menu::ApplicationMenuCommands::midiWriteLibrary, false);
     setFaces (writeButton, false);
     refreshModeButtons();
     RightPanePageModel::getInstance()->addObserver (this);

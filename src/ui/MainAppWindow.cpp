@@ -5,8 +5,10 @@
 #include "app/LastSavedFileStatus.h"
 #include "app/PreferenceKeys.h"
 #include "app/PreferencesData.h"
+#include "app/gui/ApplicationMenuManager.h"
 #include "ui/MainComponent.h"
 #include "ui/MainWindowTitle.h"
+#include "ui/TooltipWindowManager.h"
 
 #include <TolmVESKPictures.h>
 
@@ -22,12 +24,19 @@ MainAppWindow::MainAppWindow()
     setLookAndFeel (&lookAndFeel);
     setContentOwned (new MainComponent(), true);
     restoreBounds();
+
+    // Shortcuts work wherever the keyboard focus is inside the window.
+    auto* menus = xTV200_menu::ApplicationMenuManager::getInstance();
+    setMenuBar (menus);
+    addKeyListener (menus->getCommandManager().getKeyMappings());
+
     updateTitle();
     setUsingNativeTitleBar (true);
     setResizable (true, false);
     setVisible (true);
     setIcon (juce::ImageCache::getFromMemory (TolmVESKPictures::ApplicationIcon_png,
                                               TolmVESKPictures::ApplicationIcon_pngSize));
+    TooltipWindowManager::getInstance()->createTooltipWindowIfNeeded();
 
     application::DataEditStatus::getInstance()->addObserver (this);
     application::LastSavedFileStatus::getInstance()->addObserver (this);
@@ -43,6 +52,14 @@ MainAppWindow::~MainAppWindow()
 
     application::LastSavedFileStatus::getInstance()->removeObserver (this);
     application::DataEditStatus::getInstance()->removeObserver (this);
+
+    if (auto* tooltips = TooltipWindowManager::getInstanceWithoutCreating())
+        tooltips->deleteTooltipWindow();
+
+    if (auto* menus = xTV200_menu::ApplicationMenuManager::getInstanceWithoutCreating())
+        removeKeyListener (menus->getCommandManager().getKeyMappings());
+
+    setMenuBar (nullptr);
     clearContentComponent();
     setLookAndFeel (nullptr);
 }

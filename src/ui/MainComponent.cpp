@@ -3,6 +3,7 @@
 #include "app/FileAccessProcessor.h"
 #include "app/gui/FileDiscardChecker.h"
 #include "app/gui/FileDropProcessor.h"
+#include "app/gui/ApplicationMenuManager.h"
 #include "app/gui/FileErrorAlert.h"
 #include "ui/state/ModalDialogState.h"
 
@@ -46,6 +47,11 @@ void MainComponent::resized()
 
     juce::Component* items[]{&leftPane, &resizerBar, &rightPane};
     layout.layOutComponents (items, 3, 0, headerHeight, width, paneHeight, false, true);
+}
+
+juce::ApplicationCommandTarget* MainComponent::getNextCommandTarget()
+{
+    return &xTV200_menu::ApplicationMenuManager::getInstance()->getCommands();
 }
 
 juce::String MainComponent::findDocumentToOpen (const juce::StringArray& files)

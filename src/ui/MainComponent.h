@@ -10,9 +10,11 @@ namespace xTV200_ui
 {
 /** The main window's content: the header strip across the top and, below it,
     the left and right panes, which the user resizes against each other with
-    the bar between them. */
+    the bar between them. It handles no command itself: every command goes on
+    to the application's command object. */
 class MainComponent final : public juce::Component,
                             public juce::DragAndDropContainer,
+                            public juce::ApplicationCommandTarget,
                             public juce::FileDragAndDropTarget
 {
 public:
@@ -28,6 +30,11 @@ public:
     HeaderComponent& getHeader() noexcept { return header; }
     juce::Component& getLeftPane() noexcept { return leftPane; }
     juce::Component& getRightPane() noexcept { return rightPane; }
+
+    juce::ApplicationCommandTarget* getNextCommandTarget() override;
+    void getAllCommands (juce::Array<juce::CommandID>&) override {}
+    void getCommandInfo (juce::CommandID, juce::ApplicationCommandInfo&) override {}
+    bool perform (const InvocationInfo&) override { return false; }
 
     /** Library and program files dropped from the desktop: the first one of
         the two kinds is opened, the others are ignored. Nothing is taken while

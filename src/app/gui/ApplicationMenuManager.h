@@ -9,17 +9,27 @@
 
 namespace xTV200_menu
 {
+/** A base that creates the desktop before the object that derives from it is
+    listed for deletion at shutdown, so that the desktop is deleted after it. */
+struct DesktopCreatedFirst
+{
+    DesktopCreatedFirst() { juce::Desktop::getInstance(); }
+};
+
 /** The librarian's menu bar and its one command manager.
     It enters every command into the command manager and watches what the
     commands' enabled states and names depend on: the program selection, the
     modal dialog state and the undo history. Each change tells the menu bars
     (asynchronously) to ask again.
+    Its key mappings watch the desktop; the desktop is therefore created
+    first, whoever asks for the manager first.
 */
 class ApplicationMenuManager final : public Singleton<ApplicationMenuManager>,
                                      public ui::SelectedProgramStatusObserver,
                                      public ui::ModalDialogStateObserver,
                                      public juce::ChangeListener,
                                      public juce::MenuBarModel,
+                                     private DesktopCreatedFirst,
                                      private juce::DeletedAtShutdown
 {
 public:

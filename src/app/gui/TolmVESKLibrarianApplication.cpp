@@ -2,21 +2,20 @@
 
 #include "app/ApplicationInfo.h"
 #include "app/ApplicationUndoManager.h"
-#include "app/CommandLineProcessor.h"
-#include "app/FileAccessProcessor.h"
-#include "app/LibraryEditProcessor.h"
 #include "app/PreferencesDataUpdater.h"
 #include "app/StartupSingletons.h"
+#include "app/gui/ApplicationMenuManager.h"
+#include "app/gui/CommandLineFileOpener.h"
+#include "app/gui/FileDiscardChecker.h"
 #include "data/DataCenter.h"
 #include "file/PresetFileManager.h"
 #include "midi/MidiCommunicationManager.h"
 #include "ui/MainWindowManager.h"
 #include "ui/NamedFonts.h"
-#include "ui/state/ModalDialogState.h"
 
 TolmVESKLibrarianApplication::TolmVESKLibrarianApplication()
     : handOver (application::LocalSocketInstanceHandOver::getDefaultFolder())
-    , startupProcess ({[this] { receiveLibrary(); }, {}})
+    , startupProcess ({[] { receiveLibrary(); }, {}})
 {
 }
 
@@ -52,13 +51,14 @@ void TolmVESKLibrarianApplication::initialise (const juce::String& commandLine)
     started = true;
     juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel);
     xTV200_ui::NamedFonts::applySystemFont (lookAndFeel);
-    StartupSingletons::createInStartupOrder();
+    StartupSingletons::createInStartupOrder (&createMenuLayer);
 
     if (getCommandLineParameterArray().contains ("--virtual-synth"))
         startBuiltInSynthesizer();
 
     StartupSingletons::configureMidi();
     xTV200_midi::MidiCommunicationManager::getInstance()->setRunner (&communicationDialog);
+    xTV200_menu::ApplicationMenuManager::getInstance()->getCommands().setProgramClipboard (&programClipboard);
     xTV200_ui::NamedFonts::addNamedFonts();
     xTV200_preferences::PreferencesDataUpdater().applyListFontSize();
     xTV200_file::PresetFileManager::getInstance()->initialiseWithFactoryPreset();
@@ -73,9 +73,21 @@ void TolmVESKLibrarianApplication::initialise (const juce::String& commandLine)
     startupProcess.start();
 }
 
+void TolmVESKLibrarianApplication::createMenuLayer()
+{
+    xTV200_menu::ApplicationMenuManager::getInstance();
+}
+
 void TolmVESKLibrarianApplication::startBuiltInSynthesizer()
 {
-    builtInSynthesizer = std::make_unique<xTV200_midi::BuiltInSynthesizer>();
+    // The same flags as the command-line tool's emulator: a write-protected
+    // or wire-paced synthesizer shows the failure and the progress of a
+    // transfer without hardware.
+    const auto parameters = getCommandLineParameterArray();
+    xTV200_midi::SynthesizerEmulatorOptions options;
+    options.writeProtected = parameters.contains ("--write-protect");
+    options.pacedAtWireRate = parameters.contains ("--paced");
+    builtInSynthesizer = std::make_unique<xTV200_midi::BuiltInSynthesizer> (options);
 
     if (juce::String error; ! builtInSynthesizer->start (error))
         DBG ("The built-in synthesizer did not start: " << error);
@@ -83,29 +95,16 @@ void TolmVESKLibrarianApplication::startBuiltInSynthesizer()
 
 void TolmVESKLibrarianApplication::openFileFromCommandLine (const juce::String& commandLine)
 {
-    using xTV200_application::CommandLineProcessor;
-
-    const auto tokens = CommandLineProcessor::tokenize (commandLine);
-    const auto toOpen =
-        CommandLineProcessor::findFileToOpen (tokens, juce::File::getCurrentWorkingDirectory());
-
-    if (! toOpen.has_value() || toOpen->kind != CommandLineProcessor::FileKind::library)
-        return;
-
-    startupProcess.setFileOpenedFromCommandLine();
-    xTV200_application::FileAccessProcessor().openLibraryFile (toOpen->file);
+    xTV200_application::CommandLineFileOpener (startupProcess)
+        .process (commandLine, juce::File::getCurrentWorkingDirectory());
 }
 
 void TolmVESKLibrarianApplication::receiveLibrary()
 {
-    xTV200_data::LibraryData received;
-
-    if (xTV200_midi::MidiCommunicationManager::getInstance()->receiveLibrary (received) != 0)
-        return;
-
-    xTV200_application::LibraryEditProcessor (xTV200_data::DataCenter::getInstance()->getLibrary(),
-                                              *application::ApplicationUndoManager::getInstance())
-        .receiveLibrary (received);
+    // Through the command manager, so that a dialog open at that moment
+    // (the command is then disabled) stops it like a click on the menu would.
+    xTV200_menu::ApplicationMenuManager::getInstance()->getCommandManager().invokeDirectly (
+        xTV200_menu::ApplicationMenuCommands::midiReceiveLibrary, false);
 }
 
 void TolmVESKLibrarianApplication::shutdown()
@@ -114,6 +113,9 @@ void TolmVESKLibrarianApplication::shutdown()
         return;
 
     xTV200_ui::MainWindowManager::getInstance()->setWindow (nullptr);
+
+    if (auto* menus = xTV200_menu::ApplicationMenuManager::getInstanceWithoutCreating())
+        menus->getCommands().setProgramClipboard (nullptr);
 
     if (auto* communication = xTV200_midi::MidiCommunicationManager::getInstanceWithoutCreating())
         communication->setRunner (nullptr);
@@ -124,12 +126,15 @@ void TolmVESKLibrarianApplication::shutdown()
 
 void TolmVESKLibrarianApplication::anotherInstanceStarted (const juce::String& commandLine)
 {
-    // A command line handed over while a dialog is open is ignored.
-    if (started && ! ui::ModalDialogState::getInstance()->isModal())
+    if (started)
         openFileFromCommandLine (commandLine);
 }
 
 void TolmVESKLibrarianApplication::systemRequestedQuit()
 {
-    quit();
+    if (auto* window = xTV200_ui::MainWindowManager::getInstance()->getWindow())
+        window->toFront (true);
+
+    if (application::FileDiscardChecker().check() == 0)
+        quit();
 }

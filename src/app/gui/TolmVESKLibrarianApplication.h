@@ -5,6 +5,7 @@
 #include "midi/emulator/BuiltInSynthesizer.h"
 #include "midi/gui/MidiCommunicationDialogRunner.h"
 #include "ui/DefaultLookAndFeel.h"
+#include "ui/SystemProgramClipboard.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -32,12 +33,14 @@ public:
 private:
     void startBuiltInSynthesizer();
     void openFileFromCommandLine (const juce::String& commandLine);
-    void receiveLibrary();
+    static void createMenuLayer();
+    static void receiveLibrary();
 
     application::LocalSocketInstanceHandOver handOver;
     bool started = false;
     xTV200_application::ApplicationStartupProcess startupProcess;
     xTV200_ui::DefaultLookAndFeel lookAndFeel;
     midi::MidiCommunicationDialogRunner communicationDialog;
+    xTV200_ui::SystemProgramClipboard programClipboard;
     std::unique_ptr<xTV200_midi::BuiltInSynthesizer> builtInSynthesizer;
 };

@@ -255,7 +255,11 @@ TEST_F (ApplicationMenuManagerTest, MenuItemsTakeNamesAndEnabledStatesFromTheCom
     ui::ModalDialogState::getInstance()->setModal (true);
     const auto modalMenu = manager->getMenuForIndex (0, {});
     for (juce::PopupMenu::MenuItemIterator it (modalMenu); it.next();)
+    {
         if (! it.getItem().isSeparator)
+        {
             EXPECT_FALSE (it.getItem().isEnabled) << it.getItem().itemID;
+        }
+    }
 }
 } // namespace
