@@ -10,7 +10,6 @@
 namespace xTV200_ui
 {
 MainComponent::MainComponent()
-    : leftPane ("Left Pane", juce::Colour (0xff262626))
 {
     // Negative sizes are proportions of the whole width.
     layout.setItemLayout (0, 50, -0.8, 330);

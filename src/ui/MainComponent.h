@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/HeaderComponent.h"
-#include "ui/PaneComponent.h"
+#include "ui/LeftPaneComponent.h"
 #include "ui/RightPaneComponent.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -28,7 +28,7 @@ public:
     void resized() override;
 
     HeaderComponent& getHeader() noexcept { return header; }
-    juce::Component& getLeftPane() noexcept { return leftPane; }
+    LeftPaneComponent& getLeftPane() noexcept { return leftPane; }
     juce::Component& getRightPane() noexcept { return rightPane; }
 
     juce::ApplicationCommandTarget* getNextCommandTarget() override;
@@ -54,7 +54,7 @@ private:
     }
 
     HeaderComponent header;
-    PaneComponent leftPane;
+    LeftPaneComponent leftPane;
     RightPaneComponent rightPane;
     juce::StretchableLayoutManager layout;
     juce::StretchableLayoutResizerBar resizerBar{&layout, 1, true};

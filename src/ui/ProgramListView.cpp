@@ -1,0 +1,124 @@
+#include "ui/ProgramListView.h"
+
+#include "app/LocalizedText.h"
+#include "data/ParameterMap.h"
+#include "ui/FontLibrary.h"
+
+namespace xTV200_ui
+{
+namespace
+{
+const juce::Colour rowColour (0xff464646);
+
+void drawCellText (juce::Graphics& g, const juce::String& text, const char* fontName, int width, int height)
+{
+    g.setColour (juce::Colours::white);
+    g.setFont (FontLibrary::getInstance()->getFont (fontName));
+    g.drawText (text, 12, 0, width - 12, height, juce::Justification::centredLeft, false);
+}
+} // namespace
+
+ProgramListView::ProgramListView (const xTV200_data::LibraryData& libraryToShow) : library (libraryToShow)
+{
+    sharing.account = &noAccount;
+    sharing.newTweets = &noNewTweets;
+}
+
+int ProgramListView::getNumRows()
+{
+    return xTV200_data::LibraryData::numPrograms;
+}
+
+juce::String ProgramListView::getColumnName (int columnId)
+{
+    switch (columnId)
+    {
+        case nameColumn: return getLocalizedText ("ProgramListColumnProgramName");
+        case categoryColumn: return getLocalizedText ("ProgramListColumnCategory");
+        default: return {};
+    }
+}
+
+int ProgramListView::getColumnWidth (int columnId)
+{
+    switch (columnId)
+    {
+        case numberColumn: return 40;
+        case nameColumn: return 190;
+        case categoryColumn: return 80;
+        default: return 100;
+    }
+}
+
+int ProgramListView::getColumnPropertyFlags (int)
+{
+    return juce::TableHeaderComponent::visible | juce::TableHeaderComponent::resizable;
+}
+
+void ProgramListView::paintRowBackground (juce::Graphics& g, int, int width, int height, bool selected)
+{
+    g.setColour (rowColour);
+
+    if (selected)
+        g.fillAll();
+    else
+        g.fillRect (0, height - 1, width, 1);
+}
+
+void ProgramListView::paintCell (juce::Graphics& g, int row, int columnId, int width, int height, bool)
+{
+    if (columnId == numberColumn)
+        drawCellText (g, juce::String (row + 1), "ProgramListNumber", width, height);
+    else if (columnId == categoryColumn)
+        drawCellText (g, getCategoryText (library.getProgram (row)), "ProgramListCategory", width, height);
+}
+
+juce::Component* ProgramListView::refreshComponentForCell (int row, int columnId, bool selected,
+                                                           juce::Component* existingComponent)
+{
+    if (columnId != nameColumn)
+    {
+        delete existingComponent;
+        return nullptr;
+    }
+
+    auto* item = dynamic_cast<ProgramListItemComponent*> (existingComponent);
+
+    if (item == nullptr)
+    {
+        delete existingComponent;
+        item = new ProgramListItemComponent (library, sharing);
+    }
+
+    item->update (row, library.getProgram (row).getName(), selected, selected && sharing.isAuthorized());
+    return item;
+}
+
+void ProgramListView::setTwitterAccountState (const twitter::TwitterAccountState* account) noexcept
+{
+    sharing.account = account != nullptr ? account : &noAccount;
+}
+
+void ProgramListView::setNewPresetTweetCounter (const xTV200_twitter::NewPresetTweetCounter* counter) noexcept
+{
+    sharing.newTweets = counter != nullptr ? counter : &noNewTweets;
+}
+
+void ProgramListView::setTweetDialogLauncher (std::function<void (int, int)> launcher)
+{
+    sharing.showTweetDialog = std::move (launcher);
+}
+
+juce::String ProgramListView::getCategoryText (const xTV200_data::ProgramData& program)
+{
+    // Record 12 of the program's common group (0) is its category.
+    const xTV200_data::ParameterId categoryId (0, 12);
+    const xTV200_data::DataBlock bytes (program.getBytes(), xTV200_data::ProgramData::numBytes);
+    xTV200_data::ParameterInfo info;
+
+    if (! xTV200_data::getParameterInfo (categoryId, bytes, info))
+        return {};
+
+    return xTV200_data::getParameterValueText (info, xTV200_data::readParameterValue (categoryId, info, bytes));
+}
+} // namespace xTV200_ui
