@@ -1,6 +1,7 @@
 #include "ui/HeaderComponent.h"
 
 #include "app/gui/ApplicationMenuManager.h"
+#include "data/CurrentProgramData.h"
 #include "ui/FontLibrary.h"
 #include "ui/state/RightPanePageModel.h"
 
@@ -26,6 +27,9 @@ HeaderComponent::HeaderComponent()
     , logo (picture (TolmVESKPictures::Logo_png, TolmVESKPictures::Logo_pngSize))
     , bezel (picture (TolmVESKPictures::DisplayBezel_png, TolmVESKPictures::DisplayBezel_pngSize))
 {
+    programNameDisplay.setName ("new component");
+    addAndMakeVisible (programNameDisplay);
+
     for (auto* button : {&writeButton, &favoritesButton, &webButton, &infoButton})
     {
         button->setButtonText (button->getName());
@@ -40,6 +44,7 @@ HeaderComponent::HeaderComponent()
                                      xTV200_menu::ApplicationMenuCommands::midiWriteLibrary, false);
     setFaces (writeButton, false);
     refreshModeButtons();
+    refreshProgramName();
     RightPanePageModel::getInstance()->addObserver (this);
 }
 
@@ -70,6 +75,7 @@ void HeaderComponent::paint (juce::Graphics& g)
 void HeaderComponent::resized()
 {
     const auto centre = juce::roundToInt (getWidth() * 0.5);
+    programNameDisplay.setBounds (centre - 96, 15, 192, 32);
     writeButton.setBounds (centre + 146, 9, 70, 21);
     favoritesButton.setBounds (centre + 146, 34, 70, 21);
     webButton.setBounds (centre + 223, 34, 70, 21);
@@ -106,5 +112,21 @@ void HeaderComponent::refreshModeButtons()
 
     for (size_t index = 0; index < modeButtons.size(); ++index)
         setFaces (*modeButtons[index], static_cast<int> (index) == page);
+}
+
+void HeaderComponent::refreshProgramName()
+{
+    const auto* current = xTV200_data::CurrentProgramData::getInstance();
+    const auto mode = current->getMode();
+
+    if (mode == xTV200_data::CurrentProgramData::noProgram)
+    {
+        programNameDisplay.setLines ("Prog ---", "------------");
+        return;
+    }
+
+    const auto* kind = mode == xTV200_data::CurrentProgramData::presetProgram ? "Preset" : "Prog";
+    programNameDisplay.setLines (kind + juce::String::formatted (" %03d", current->getProgramIndex() + 1),
+                                 current->getProgram().getName().trim());
 }
 } // namespace xTV200_ui

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ui/CurrentProgramWatcher.h"
 #include "ui/ImageTextButton.h"
+#include "ui/ProgramNameDisplayComponent.h"
 #include "ui/state/RightPanePageModelObserver.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -9,9 +11,13 @@
 
 namespace xTV200_ui
 {
-/** The strip across the top of the main window: the logo, the bezel of the
-    program name display, the "Write" button and the three buttons that
-    choose the right pane's page (the page shown lit red). */
+/** The strip across the top of the main window: the logo, the program name
+    display in its bezel, the "Write" button and the three buttons that
+    choose the right pane's page (the page shown lit red).
+
+    The display follows the current program: "Prog 001" and the name for a
+    library program, "Preset 001" and the name for a preset's program, dashes
+    when there is none. */
 class HeaderComponent final : public juce::Component,
                               private RightPanePageModelObserver,
                               private juce::Button::Listener
@@ -24,6 +30,7 @@ public:
     void resized() override;
 
     ui::ImageTextButton& getWriteButton() noexcept { return writeButton; }
+    const ProgramNameDisplayComponent& getProgramNameDisplay() const noexcept { return programNameDisplay; }
 
     /** 0 "Favorites", 1 "Web", 2 "Info". */
     ui::ImageTextButton& getModeButton (int page) { return *modeButtons.at (static_cast<size_t> (page)); }
@@ -33,13 +40,16 @@ private:
     void buttonClicked (juce::Button* button) override;
     void setFaces (ui::ImageTextButton& button, bool lit);
     void refreshModeButtons();
+    void refreshProgramName();
 
     juce::Image normalFace, selectedFace, backgroundTile, logo, bezel;
+    ProgramNameDisplayComponent programNameDisplay;
     ui::ImageTextButton writeButton{"Write"};
     ui::ImageTextButton favoritesButton{"Favorites"};
     ui::ImageTextButton webButton{"Web"};
     ui::ImageTextButton infoButton{"Info"};
     std::array<ui::ImageTextButton*, 3> modeButtons{&favoritesButton, &webButton, &infoButton};
+    CurrentProgramWatcher programWatcher{[this] { refreshProgramName(); }};
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (HeaderComponent)
 };

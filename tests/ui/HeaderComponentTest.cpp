@@ -1,5 +1,8 @@
 #include "ui/HeaderComponent.h"
 #include "app/StartupSingletons.h"
+#include "data/CurrentProgramData.h"
+#include "data/DataCenter.h"
+#include "data/DataChangeBroadcaster.h"
 #include "support/FreshSingletons.h"
 #include "ui/RightPaneComponent.h"
 #include "ui/state/RightPanePageModel.h"
@@ -8,7 +11,16 @@
 
 namespace
 {
+using xTV200_data::CurrentProgramData;
+using xTV200_data::DataCenter;
 using xTV200_ui::RightPanePageModel;
+
+void nameProgram (xTV200_data::ProgramData& program, const char* name)
+{
+    const juce::String text (name);
+    for (int index = 0; index < xTV200_data::ProgramData::nameLength; ++index)
+        program.setByte (index, static_cast<juce::uint8> (index < text.length() ? text[index] : ' '));
+}
 
 juce::Image redFace()
 {
@@ -80,5 +92,56 @@ TEST_F (HeaderComponentTest, TheRightPaneHidesItsViewportOnTheWebPage)
     RightPanePageModel::getInstance()->setPage (RightPanePageModel::informationPage);
     test::deliverPendingMessages();
     EXPECT_TRUE (pane.getViewport().isVisible());
+}
+TEST_F (HeaderComponentTest, TheProgramNameDisplayIsTheFirstChildAboveTheCentre)
+{
+    EXPECT_EQ (header->getChildComponent (0), &header->getProgramNameDisplay());
+    EXPECT_EQ (header->getProgramNameDisplay().getName(), "new component");
+    EXPECT_EQ (header->getProgramNameDisplay().getBounds(), juce::Rectangle<int> (459, 15, 192, 32));
+}
+
+TEST_F (HeaderComponentTest, TheDisplayShowsTheCurrentProgramsNumberAndName)
+{
+    const auto& display = header->getProgramNameDisplay();
+    CurrentProgramData::getInstance()->selectLibraryPrograms ({});
+    test::deliverPendingMessages();
+    EXPECT_EQ (display.getLine1(), "Prog ---");
+    EXPECT_EQ (display.getLine2(), "------------");
+
+    nameProgram (DataCenter::getInstance()->getLibrary().getProgram (0), " Warm Pad   ");
+    CurrentProgramData::getInstance()->selectLibraryPrograms ({0});
+    test::deliverPendingMessages();
+    EXPECT_EQ (display.getLine1(), "Prog 001");
+    EXPECT_EQ (display.getLine2(), "Warm Pad");
+    EXPECT_EQ (xTV200_ui::ProgramNameDisplayComponent::centreInCells (display.getLine2()),
+               "    Warm Pad    ");
+
+    CurrentProgramData::getInstance()->selectLibraryPrograms ({299});
+    test::deliverPendingMessages();
+    EXPECT_EQ (display.getLine1(), "Prog 300");
+
+    xTV200_data::PresetData preset;
+    nameProgram (preset.getProgram (6), "Glass Bells");
+    DataCenter::getInstance()->getPresets().append (preset);
+    CurrentProgramData::getInstance()->selectPresetProgram (0, 6);
+    test::deliverPendingMessages();
+    EXPECT_EQ (display.getLine1(), "Preset 007");
+    EXPECT_EQ (display.getLine2(), "Glass Bells");
+
+    CurrentProgramData::getInstance()->selectLibraryPrograms ({1, 2});
+    test::deliverPendingMessages();
+    EXPECT_EQ (display.getLine1(), "Prog ---") << "several selected programs make none current";
+}
+
+TEST_F (HeaderComponentTest, ALibraryEditRenamesTheCurrentProgramOnTheDisplay)
+{
+    CurrentProgramData::getInstance()->selectLibraryPrograms ({4});
+    test::deliverPendingMessages();
+
+    nameProgram (DataCenter::getInstance()->getLibrary().getProgram (4), "Renamed");
+    data::DataChangeBroadcaster::getInstance()->triggerAsyncUpdate();
+    test::deliverPendingMessages();
+    EXPECT_EQ (header->getProgramNameDisplay().getLine1(), "Prog 005");
+    EXPECT_EQ (header->getProgramNameDisplay().getLine2(), "Renamed");
 }
 } // namespace
