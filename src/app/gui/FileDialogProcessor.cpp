@@ -8,10 +8,14 @@
 #include "data/DataCenter.h"
 #include "data/PresetInformation.h"
 #include "file/ProgramFileWriter.h"
+#include "ui/ModalDialogRunner.h"
+#include "ui/PresetInformationEditComponent.h"
 #include "ui/state/ModalDialogState.h"
 #include "ui/state/SelectedProgramStatus.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
+
+#include <optional>
 
 namespace xTV200_application
 {
@@ -39,6 +43,27 @@ namespace
 
         isWrite ? FileErrorAlert().showWriteError (code) : FileErrorAlert().showReadError (code);
         return false;
+    }
+
+    /** The bundle's header as entered in the preset information dialog;
+        nothing when the user left it any other way than by OK (Cancel,
+        Escape, the close button), so that no bundle goes out with an empty
+        header by accident. */
+    std::optional<xTV200_data::PresetInformation> askForPresetInformation()
+    {
+        const ui::ModalDialogState::Guard guard;
+
+        if (guard.isBusy())
+            return std::nullopt;
+
+        xTV200_ui::PresetInformationEditComponent editor;
+        const auto result = ui::ModalDialogRunner::run (
+            CTRVResource::getInstance()->getText ("PresetInformationEditTitle"), editor);
+
+        if (result != xTV200_ui::PresetInformationEditComponent::confirmedResult)
+            return std::nullopt;
+
+        return editor.getInformation();
     }
 } // namespace
 
@@ -130,10 +155,8 @@ bool FileDialogProcessor::makePresetFile()
     if (file == juce::File())
         return false;
 
-    // The preset information dialog arrives with the preset window; until
-    // then the file is made with empty information.
-    const xTV200_data::PresetInformation information;
-    return succeeded (FileAccessProcessor().makePresetFile (file, information), true);
+    const auto information = askForPresetInformation();
+    return information.has_value() && succeeded (FileAccessProcessor().makePresetFile (file, *information), true);
 }
 
 juce::File FileDialogProcessor::chooseFile (const juce::String& titleKey, const juce::String& extension, bool isSave)

@@ -59,7 +59,9 @@ public:
     /** Replaces the library, without asking, with an older editor's file. */
     bool importTonexaFile();
 
-    /** Writes a preset file of the library's programs. */
+    /** Writes a preset file of the library's programs, with the bundle's
+        header asked for in the preset information dialog once the file is
+        chosen; only that dialog's OK writes the file. */
     bool makePresetFile();
 
 private:

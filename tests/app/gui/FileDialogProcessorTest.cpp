@@ -6,10 +6,13 @@
 #include "app/gui/FileDiscardChecker.h"
 #include "app/gui/FileDropProcessor.h"
 #include "data/DataCenter.h"
+#include "file/PresetFileReader.h"
 #include "file/ProgramFileWriter.h"
 #include "support/FreshSingletons.h"
 #include "support/TemporaryFolder.h"
+#include "ui/DialogTestRun.h"
 #include "ui/ModalDialogRunner.h"
+#include "ui/PresetInformationEditComponent.h"
 #include "ui/state/ModalDialogState.h"
 #include "ui/state/SelectedProgramStatus.h"
 
@@ -118,5 +121,65 @@ TEST_F (FileDialogProcessorTest, ProgramsGoToTheFirstSelectedAndADropNeedsExactl
     EXPECT_TRUE (FileDialogProcessor().loadProgram());
     EXPECT_EQ (library().getProgram (3), programMarked (42));
     EXPECT_NE (library().getProgram (7), programMarked (42));
+}
+
+TEST_F (FileDialogProcessorTest, MakePresetFileWritesOnlyWhatTheInformationDialogConfirmed)
+{
+    library().getProgram (3) = programMarked (77);
+    library().getProgram (3).getInformation().programmer = "Ann";
+    library().getProgram (3).getInformation().comment = "mine";
+    const auto written = folder.getChildFile ("Bundle.tvpreset");
+
+    struct Case { bool confirm; bool expectedWritten; };
+    for (const auto& c : { Case { false, false }, Case { true, true } })
+    {
+        juce::String titleShown;
+        const ui::ModalDialogRunner::ScopedResponder dialog { [&] (const juce::String& title, juce::Component& content)
+        {
+            titleShown = title;
+            test::childNamed<juce::TextEditor> (content, "dataIdEditor").setText ("com.example.bundle");
+            test::childNamed<juce::Slider> (content, "versionSlider").setValue (3.0);
+
+            // Escape and the close button end the dialog with 0 without OK.
+            if (! c.confirm)
+                return 0;
+
+            test::childNamed<juce::Button> (content, "okButton").triggerClick();
+            test::deliverPendingMessages();
+            return xTV200_ui::PresetInformationEditComponent::confirmedResult;
+        } };
+
+        chosenFile = folder.getChildFile ("Bundle.txt");
+        SCOPED_TRACE (c.confirm);
+        EXPECT_EQ (FileDialogProcessor().makePresetFile(), c.expectedWritten);
+        EXPECT_EQ (titleShown, "Preset Information");
+        EXPECT_EQ (written.existsAsFile(), c.expectedWritten);
+        EXPECT_FALSE (folder.getChildFile ("Bundle.txt").existsAsFile());
+        EXPECT_FALSE (ui::ModalDialogState::getInstance()->isModal());
+    }
+
+    xTV200_data::PresetData preset;
+    ASSERT_EQ (xTV200_file::PresetFileReader (preset).read (written), 0);
+    EXPECT_EQ (preset.getInformation().dataID, "com.example.bundle");
+    EXPECT_EQ (preset.getInformation().version, 3);
+    EXPECT_EQ (preset.getProgram (3).getHash(), library().getProgram (3).getHash());
+    EXPECT_TRUE (preset.getProgram (3).getInformation().programmer.isEmpty());
+    EXPECT_TRUE (preset.getProgram (3).getInformation().comment.isEmpty());
+}
+
+TEST_F (FileDialogProcessorTest, MakePresetFileAsksNothingMoreWhenNoFileIsChosen)
+{
+    int dialogsShown = 0;
+    const ui::ModalDialogRunner::ScopedResponder dialog { [&] (const juce::String&, juce::Component&)
+    {
+        ++dialogsShown;
+        return xTV200_ui::PresetInformationEditComponent::confirmedResult;
+    } };
+
+    chosenFile = juce::File();
+    EXPECT_FALSE (FileDialogProcessor().makePresetFile());
+    EXPECT_EQ (choosersShown, 1);
+    EXPECT_EQ (dialogsShown, 0);
+    EXPECT_TRUE (folder.get().findChildFiles (juce::File::findFiles, false).isEmpty());
 }
 } // namespace
