@@ -27,6 +27,7 @@ packages=(
     fonts-ipafont-gothic
     xvfb
     xauth
+    xdotool
     zip
     unzip
     python3

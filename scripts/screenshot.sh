@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 
 out=$(realpath -m "${1:-build/screenshots}")
 librarian=$PWD/build/src/tolmvesk_librarian_artefacts/Debug/tolmvesk-librarian
-scenarios=(dialogs progress failure read-error)
+scenarios=(dialogs library progress failure read-error)
 
 if [[ -z "${SHOT_SCENARIO:-}" ]]; then
     bash scripts/install-deps.sh x11-apps imagemagick xdotool
@@ -87,6 +87,25 @@ case $SHOT_SCENARIO in
         press ctrl+n
         snap alert-yes-no-cancel
         press Escape
+        ;;
+    library)
+        # Positions inside the main window: the menu bar is 24 high, the
+        # header 60, the list's column header 28 and each row 25.
+        start
+        sleep 4
+        click 120 174
+        snap favorites-page
+        xdotool mousemove --window "$window" 120 174 mousedown 1
+        for y in 190 220 260 300 324; do
+            xdotool mousemove --window "$window" 130 "$y"
+            sleep 0.2
+        done
+        snap drag-in-progress
+        xdotool mouseup 1
+        click 890 68
+        snap information-page
+        press ctrl+p
+        snap preset-window 2
         ;;
     progress)
         start --paced

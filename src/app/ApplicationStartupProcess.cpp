@@ -24,6 +24,12 @@ void ApplicationStartupProcess::start()
 {
     using namespace xTV200_preferences;
 
+    if (finished)
+        return;
+
+    if (PreferencesData::getInstance()->getBool (PreferenceKeys::ShowPresetWindow, false) && steps.reopenPresetWindow)
+        steps.reopenPresetWindow();
+
     if (PreferencesData::getInstance()->getBool (PreferenceKeys::MidiPortAutoScan, true))
         midi::MidiDeviceManager::getInstance()->startScan();
     else

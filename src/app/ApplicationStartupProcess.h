@@ -24,6 +24,8 @@ public:
     {
         std::function<void()> receiveLibrary;
         std::function<void()> startTwitter;
+        /** Run by start() when the preset window was open at the last quit. */
+        std::function<void()> reopenPresetWindow;
     };
 
     explicit ApplicationStartupProcess (Steps steps);
@@ -32,8 +34,9 @@ public:
     /** The command line named a file: the library is not received. */
     void setFileOpenedFromCommandLine() noexcept { fileOpenedFromCommandLine = true; }
 
-    /** Starts the scan when MidiPortAutoScan is on; otherwise the deferred
-        step runs on the next pass of the message loop. */
+    /** Reopens the preset window when ShowPresetWindow is on; then starts the
+        scan when MidiPortAutoScan is on; otherwise the deferred step runs on
+        the next pass of the message loop. */
     void start();
 
     bool isFinished() const noexcept { return finished; }

@@ -1,5 +1,7 @@
 #include "ui/RightPaneComponent.h"
 
+#include "ui/FavoriteEditComponent.h"
+#include "ui/ProgramInformationComponent.h"
 #include "ui/state/RightPanePageModel.h"
 
 #include <TolmVESKPictures.h>
@@ -39,11 +41,23 @@ void RightPaneComponent::resized()
 
 void RightPaneComponent::pageChanged()
 {
-    // The favourites and information pages are rebuilt each time they are
-    // chosen; the web page has no viewport. Until the pages exist, the
-    // viewport stays empty on every page.
-    const auto page = RightPanePageModel::getInstance()->getPage();
-    viewport.setViewedComponent (nullptr);
-    viewport.setVisible (page != RightPanePageModel::webPage);
+    // The favourites and information pages are rebuilt from scratch each
+    // time they are chosen, so they never show stale state. The web page
+    // lives outside the viewport; it arrives with the sharing layer.
+    switch (RightPanePageModel::getInstance()->getPage())
+    {
+        case RightPanePageModel::favoritesPage:
+            viewport.setViewedComponent (new FavoriteEditComponent(), true);
+            viewport.setVisible (true);
+            break;
+        case RightPanePageModel::informationPage:
+            viewport.setViewedComponent (new ProgramInformationComponent(), true);
+            viewport.setVisible (true);
+            break;
+        default:
+            viewport.setViewedComponent (nullptr);
+            viewport.setVisible (false);
+            break;
+    }
 }
 } // namespace xTV200_ui

@@ -19,9 +19,10 @@ protected:
 
     xTV200_application::ApplicationStartupProcess::Steps countingSteps()
     {
-        return {[this] { ++receives; }, [this] { ++twitterStarts; }};
+        return {[this] { ++receives; }, [this] { ++twitterStarts; }, [this] { ++presetWindowOpenings; }};
     }
 
+    int presetWindowOpenings = 0;
     int receives = 0;
     int twitterStarts = 0;
 };
@@ -66,6 +67,25 @@ TEST_F (ApplicationStartupProcessTest, ReceivesOnceAfterTheScanOrAtOnceWithManua
         test::deliverPendingMessages();
         EXPECT_EQ (receives, c.receives) << c.what << ": a later scan runs nothing again";
         EXPECT_EQ (twitterStarts, 1) << c.what;
+    }
+}
+TEST_F (ApplicationStartupProcessTest, ReopensThePresetWindowOnlyWhenItWasOpenAtTheLastQuit)
+{
+    auto* preferences = xTV200_preferences::PreferencesData::getInstance();
+    preferences->setBool ("MidiPortAutoScan", false);
+
+    for (const bool wasOpen : {false, true})
+    {
+        presetWindowOpenings = 0;
+        preferences->setBool ("ShowPresetWindow", wasOpen);
+
+        xTV200_application::ApplicationStartupProcess startup (countingSteps());
+        startup.start();
+        EXPECT_EQ (presetWindowOpenings, wasOpen ? 1 : 0) << "before the deferred step";
+        ASSERT_TRUE (test::runMessageLoopUntil ([&] { return startup.isFinished(); }));
+
+        startup.start();
+        EXPECT_EQ (presetWindowOpenings, wasOpen ? 1 : 0) << "a finished start-up does nothing again";
     }
 }
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "app/ApplicationInfo.h"
 #include "app/ApplicationUndoManager.h"
+#include "app/FrameworkTranslations.h"
 #include "app/PreferencesDataUpdater.h"
 #include "app/StartupSingletons.h"
 #include "app/gui/ApplicationMenuManager.h"
@@ -11,11 +12,12 @@
 #include "file/PresetFileManager.h"
 #include "midi/MidiCommunicationManager.h"
 #include "ui/MainWindowManager.h"
+#include "ui/PresetWindowManager.h"
 #include "ui/NamedFonts.h"
 
 TolmVESKLibrarianApplication::TolmVESKLibrarianApplication()
     : handOver (application::LocalSocketInstanceHandOver::getDefaultFolder())
-    , startupProcess ({[] { receiveLibrary(); }, {}})
+    , startupProcess ({[] { receiveLibrary(); }, {}, [] { reopenPresetWindow(); }})
 {
 }
 
@@ -51,17 +53,23 @@ void TolmVESKLibrarianApplication::initialise (const juce::String& commandLine)
     started = true;
     juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel);
     xTV200_ui::NamedFonts::applySystemFont (lookAndFeel);
-    StartupSingletons::createInStartupOrder (&createMenuLayer);
+    const bool isJapanese = StartupSingletons::createInStartupOrder (&createMenuLayer);
 
     if (getCommandLineParameterArray().contains ("--virtual-synth"))
         startBuiltInSynthesizer();
 
     StartupSingletons::configureMidi();
     xTV200_midi::MidiCommunicationManager::getInstance()->setRunner (&communicationDialog);
-    xTV200_menu::ApplicationMenuManager::getInstance()->getCommands().setProgramClipboard (&programClipboard);
+    auto& commands = xTV200_menu::ApplicationMenuManager::getInstance()->getCommands();
+    commands.setProgramClipboard (&programClipboard);
+    commands.setOpenPresetWindowCallback ([] { xTV200_ui::PresetWindowManager::getInstance()->openOrBringToFront(); });
     xTV200_ui::NamedFonts::addNamedFonts();
     xTV200_preferences::PreferencesDataUpdater().applyListFontSize();
     xTV200_file::PresetFileManager::getInstance()->initialiseWithFactoryPreset();
+
+    if (isJapanese)
+        application::FrameworkTranslations::install();
+
     application::ApplicationUndoManager::getInstance()->applyLimits();
     xTV200_data::DataCenter::getInstance()->getLibrary().initialize();
     xTV200_file::PresetFileManager::getInstance()->loadInstalledPresets();
@@ -99,6 +107,15 @@ void TolmVESKLibrarianApplication::openFileFromCommandLine (const juce::String& 
         .process (commandLine, juce::File::getCurrentWorkingDirectory());
 }
 
+void TolmVESKLibrarianApplication::reopenPresetWindow()
+{
+    xTV200_ui::PresetWindowManager::getInstance()->openWindow();
+
+    // The preset window opens behind the main window.
+    if (auto* window = xTV200_ui::MainWindowManager::getInstance()->getWindow())
+        window->toFront (true);
+}
+
 void TolmVESKLibrarianApplication::receiveLibrary()
 {
     // Through the command manager, so that a dialog open at that moment
@@ -111,6 +128,11 @@ void TolmVESKLibrarianApplication::shutdown()
 {
     if (! started)
         return;
+
+    // The preset window must go while the look and feel it uses still exists;
+    // it is reopened at the next start if it was open now.
+    if (auto* presetWindows = xTV200_ui::PresetWindowManager::getInstanceWithoutCreating())
+        presetWindows->deleteWindowKeepingSetting();
 
     xTV200_ui::MainWindowManager::getInstance()->setWindow (nullptr);
 

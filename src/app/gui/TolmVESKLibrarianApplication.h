@@ -35,6 +35,7 @@ private:
     void openFileFromCommandLine (const juce::String& commandLine);
     static void createMenuLayer();
     static void receiveLibrary();
+    static void reopenPresetWindow();
 
     application::LocalSocketInstanceHandOver handOver;
     bool started = false;
