@@ -1,7 +1,7 @@
 #include "ui/ProgramListView.h"
 
 #include "app/LocalizedText.h"
-#include "data/ParameterMap.h"
+#include "data/ProgramCategory.h"
 #include "ui/FontLibrary.h"
 
 namespace xTV200_ui
@@ -70,7 +70,8 @@ void ProgramListView::paintCell (juce::Graphics& g, int row, int columnId, int w
     if (columnId == numberColumn)
         drawCellText (g, juce::String (row + 1), "ProgramListNumber", width, height);
     else if (columnId == categoryColumn)
-        drawCellText (g, getCategoryText (library.getProgram (row)), "ProgramListCategory", width, height);
+        drawCellText (g, xTV200_data::getProgramCategory (library.getProgram (row)), "ProgramListCategory", width,
+                      height);
 }
 
 juce::Component* ProgramListView::refreshComponentForCell (int row, int columnId, bool selected,
@@ -109,16 +110,4 @@ void ProgramListView::setTweetDialogLauncher (std::function<void (int, int)> lau
     sharing.showTweetDialog = std::move (launcher);
 }
 
-juce::String ProgramListView::getCategoryText (const xTV200_data::ProgramData& program)
-{
-    // Record 12 of the program's common group (0) is its category.
-    const xTV200_data::ParameterId categoryId (0, 12);
-    const xTV200_data::DataBlock bytes (program.getBytes(), xTV200_data::ProgramData::numBytes);
-    xTV200_data::ParameterInfo info;
-
-    if (! xTV200_data::getParameterInfo (categoryId, bytes, info))
-        return {};
-
-    return xTV200_data::getParameterValueText (info, xTV200_data::readParameterValue (categoryId, info, bytes));
-}
 } // namespace xTV200_ui

@@ -44,9 +44,6 @@ public:
     /** What the tweet button of the selected row opens. */
     void setTweetDialogLauncher (std::function<void (int presetIndex, int programIndex)> launcher);
 
-    /** The text of the category column: the category's value name, or empty. */
-    static juce::String getCategoryText (const xTV200_data::ProgramData& program);
-
 private:
     const xTV200_data::LibraryData& library;
     twitter::UnavailableTwitterAccountState noAccount;

@@ -3,7 +3,7 @@
 #include "tolmvesk/ArgumentFile.h"
 #include "tolmvesk/ExitStatus.h"
 #include "tolmvesk/LoadedFile.h"
-#include "tolmvesk/ProgramCategory.h"
+#include "data/ProgramCategory.h"
 #include "tolmvesk/ProgramNumber.h"
 #include "tolmvesk/ResultMessage.h"
 #include "tolmvesk/Usage.h"
@@ -56,7 +56,7 @@ juce::var makeProgramObject (int index, const xTV200_data::ProgramData& program)
     auto object = std::make_unique<juce::DynamicObject>();
     object->setProperty ("index", index);
     object->setProperty ("name", program.getName());
-    object->setProperty ("category", getProgramCategory (program));
+    object->setProperty ("category", xTV200_data::getProgramCategory (program));
     object->setProperty ("hash", program.getHash());
     object->setProperty ("programmer", program.getInformation().programmer);
     object->setProperty ("comment", program.getInformation().comment);
@@ -128,7 +128,7 @@ void printText (const juce::File& file, const LoadedFile& loaded, std::ostream& 
     {
         const auto& program = loaded.getProgram (index);
         out << formatProgramNumber (index) << '\t' << escapeCell (program.getName()) << '\t'
-            << getProgramCategory (program) << '\t' << program.getHash() << '\t'
+            << xTV200_data::getProgramCategory (program) << '\t' << program.getHash() << '\t'
             << escapeCell (program.getInformation().programmer) << '\t'
             << escapeCell (program.getInformation().comment) << '\n';
     }

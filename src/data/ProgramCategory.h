@@ -2,9 +2,9 @@
 
 #include "data/ProgramData.h"
 
-namespace tolmvesk
+namespace xTV200_data
 {
 /** The category of a program as the synthesizer shows it ("Synth", "Lead", ...),
     read through the parameter map. */
-juce::String getProgramCategory (const xTV200_data::ProgramData& program);
-} // namespace tolmvesk
+juce::String getProgramCategory (const ProgramData& program);
+} // namespace xTV200_data
