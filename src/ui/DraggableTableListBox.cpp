@@ -90,4 +90,12 @@ void DraggableTableListBox::timerCallback()
     // The framework limits the far end itself.
     setVerticalPosition (juce::jmax (0.0, getVerticalPosition() + scrollSpeed));
 }
+
+juce::ScaledImage DraggableTableListBox::createSnapshotOfRows (const juce::SparseSet<int>& rows, int& imageX,
+                                                              int& imageY)
+{
+    auto snapshot = juce::TableListBox::createSnapshotOfRows (rows, imageX, imageY);
+    imageY = getMouseXYRelative().y + getRowHeight() / 2;
+    return snapshot;
+}
 } // namespace ui

@@ -46,6 +46,10 @@ public:
     void itemDragExit (const SourceDetails& details) override;
     void itemDropped (const SourceDetails& details) override;
 
+    /** The picture of the dragged rows hangs below the pointer, so that the
+        drop marker at the gap under the pointer stays in sight. */
+    juce::ScaledImage createSnapshotOfRows (const juce::SparseSet<int>& rows, int& imageX, int& imageY) override;
+
 private:
     void timerCallback() override;
     void resetDragState();

@@ -145,3 +145,43 @@ TEST_F (ProgramListComponentTest, TakesOnlyTheDragsItKnows)
     EXPECT_FALSE (undoHistory().canUndo());
 }
 } // namespace
+
+namespace
+{
+/** The colour of the list's pixel at a point of the list, from a snapshot
+    of the whole list. */
+juce::Colour pixelOfList (juce::Component& list, juce::Point<int> point)
+{
+    return list.createComponentSnapshot (list.getLocalBounds()).getPixelAt (point.x, point.y);
+}
+
+TEST_F (ProgramListComponentTest, AHoveringDragMarksTheGapOrTheCopyTarget)
+{
+    const auto insertColour = juce::Colour (0xff730303);
+    const auto rowFive = list().getRowPosition (5, true);
+    const auto gapAboveRowFive = juce::Point<int> (rowFive.getCentreX(), rowFive.getY());
+    const auto middleOfRowFive = rowFive.getCentre();
+    const juce::DragAndDropTarget::SourceDetails move (programDrag ({1}), &list(), pointInRow (5, false));
+
+    ASSERT_TRUE (list().isInterestedInDragSource (move));
+    list().itemDragEnter (move);
+    EXPECT_EQ (pixelOfList (list(), gapAboveRowFive), insertColour) << "the bar at the gap";
+    EXPECT_NE (pixelOfList (list(), middleOfRowFive), insertColour);
+
+    list().itemDragExit (move);
+    EXPECT_NE (pixelOfList (list(), gapAboveRowFive), insertColour) << "gone when the drag leaves";
+
+    // A preset drop fills the row under the pointer; away from the text, the
+    // row is otherwise black.
+    const auto leftOfRowFive = juce::Point<int> (4, rowFive.getCentreY());
+    EXPECT_LT (pixelOfList (list(), leftOfRowFive).getRed(), 0x10);
+    const auto presetDrag = ui::PresetDataDragItem { "PresetDataDragItem", 0, 3 }.toVar();
+    const juce::DragAndDropTarget::SourceDetails preset (presetDrag, &list(), pointInRow (5, false));
+    ASSERT_TRUE (list().isInterestedInDragSource (preset));
+    list().itemDragEnter (preset);
+    const auto filled = pixelOfList (list(), leftOfRowFive);
+    EXPECT_GT (filled.getRed(), 0x30) << filled.toDisplayString (true);
+    EXPECT_LT (filled.getGreen(), 0x10) << filled.toDisplayString (true);
+    list().itemDragExit (preset);
+}
+} // namespace
