@@ -4,17 +4,25 @@
 #include "app/DataEditStatus.h"
 #include "app/LastSavedFileStatus.h"
 #include "app/PreferenceKeys.h"
-#include "app/PreferencesData.h"
 #include "app/gui/ApplicationMenuManager.h"
 #include "ui/MainComponent.h"
 #include "ui/MainWindowTitle.h"
 #include "ui/TooltipWindowManager.h"
+#include "ui/WindowBoundsPreferences.h"
 
 #include <TolmVESKPictures.h>
 
 namespace xTV200_ui
 {
 using namespace xTV200_preferences;
+
+namespace
+{
+const WindowBoundsPreferences mainWindowBounds ({PreferenceKeys::MainWindowPositionX,
+                                                 PreferenceKeys::MainWindowPositionY,
+                                                 PreferenceKeys::MainWindowWidth,
+                                                 PreferenceKeys::MainWindowHeight});
+} // namespace
 
 MainAppWindow::MainAppWindow()
     : juce::DocumentWindow (xTV200_application::ApplicationInfo::name, juce::Colour (0xffd3d3d3),
@@ -44,11 +52,7 @@ MainAppWindow::MainAppWindow()
 
 MainAppWindow::~MainAppWindow()
 {
-    auto* preferences = PreferencesData::getInstance();
-    preferences->setInt (PreferenceKeys::MainWindowPositionX, lastBounds.getX());
-    preferences->setInt (PreferenceKeys::MainWindowPositionY, lastBounds.getY());
-    preferences->setInt (PreferenceKeys::MainWindowWidth, lastBounds.getWidth());
-    preferences->setInt (PreferenceKeys::MainWindowHeight, lastBounds.getHeight());
+    mainWindowBounds.store (lastBounds);
 
     application::LastSavedFileStatus::getInstance()->removeObserver (this);
     application::DataEditStatus::getInstance()->removeObserver (this);
@@ -66,21 +70,9 @@ MainAppWindow::~MainAppWindow()
 
 void MainAppWindow::restoreBounds()
 {
-    const auto* preferences = PreferencesData::getInstance();
-    const auto x = preferences->getInt (PreferenceKeys::MainWindowPositionX, -1);
-    const auto y = preferences->getInt (PreferenceKeys::MainWindowPositionY, -1);
-    const auto width = preferences->getInt (PreferenceKeys::MainWindowWidth, getWidth());
-    const auto height = preferences->getInt (PreferenceKeys::MainWindowHeight, getHeight());
-
-    if (x < 0 || y < 0)
-    {
-        centreWithSize (width, height);
-        return;
-    }
-
-    setResizeLimits (798, 350, 4000, 2000);
-    setBounds (x, y, juce::jmax (100, width), juce::jmax (100, height));
-    rememberBounds();
+    // Limits only with a stored position: a first run keeps the framework's.
+    if (mainWindowBounds.restore (*this, [this] { setResizeLimits (798, 350, 4000, 2000); }))
+        rememberBounds();
 }
 
 void MainAppWindow::moved()

@@ -2,15 +2,23 @@
 
 #include "app/LocalizedText.h"
 #include "app/PreferenceKeys.h"
-#include "app/PreferencesData.h"
 #include "ui/PresetListComponent.h"
 #include "ui/PresetWindowManager.h"
+#include "ui/WindowBoundsPreferences.h"
 
 #include <TolmVESKPictures.h>
 
 namespace xTV200_ui
 {
 using namespace xTV200_preferences;
+
+namespace
+{
+const WindowBoundsPreferences presetWindowBounds ({PreferenceKeys::PresetWindowPositionX,
+                                                   PreferenceKeys::PresetWindowPositionY,
+                                                   PreferenceKeys::PresetWindowWidth,
+                                                   PreferenceKeys::PresetWindowHeight});
+} // namespace
 
 PresetWindow::PresetWindow()
     : juce::DocumentWindow (getLocalizedText ("PresetWindowTitle"), juce::Colours::white,
@@ -29,30 +37,14 @@ PresetWindow::PresetWindow()
 
 PresetWindow::~PresetWindow()
 {
-    auto* preferences = PreferencesData::getInstance();
-    preferences->setInt (PreferenceKeys::PresetWindowPositionX, lastBounds.getX());
-    preferences->setInt (PreferenceKeys::PresetWindowPositionY, lastBounds.getY());
-    preferences->setInt (PreferenceKeys::PresetWindowWidth, lastBounds.getWidth());
-    preferences->setInt (PreferenceKeys::PresetWindowHeight, lastBounds.getHeight());
+    presetWindowBounds.store (lastBounds);
     clearContentComponent();
 }
 
 void PresetWindow::restoreBounds()
 {
-    const auto* preferences = PreferencesData::getInstance();
-    const auto x = preferences->getInt (PreferenceKeys::PresetWindowPositionX, -1);
-    const auto y = preferences->getInt (PreferenceKeys::PresetWindowPositionY, -1);
-    const auto width = preferences->getInt (PreferenceKeys::PresetWindowWidth, getWidth());
-    const auto height = preferences->getInt (PreferenceKeys::PresetWindowHeight, getHeight());
-
-    if (x < 0 || y < 0)
-    {
-        centreWithSize (width, height);
-        return;
-    }
-
-    setBounds (x, y, juce::jmax (100, width), juce::jmax (100, height));
-    rememberBounds();
+    if (presetWindowBounds.restore (*this))
+        rememberBounds();
 }
 
 void PresetWindow::moved()

@@ -40,8 +40,6 @@ bool TolmVESKLibrarianApplication::moreThanOneInstanceAllowed()
 
 void TolmVESKLibrarianApplication::initialise (const juce::String& commandLine)
 {
-    using namespace xTV200_application;
-
     if (! handOver.becomePrimary (*this))
     {
         handOver.sendToPrimary (commandLine);
@@ -51,6 +49,19 @@ void TolmVESKLibrarianApplication::initialise (const juce::String& commandLine)
     }
 
     started = true;
+    prepareLibrary();
+
+    if (xTV200_ui::MainWindowManager::getInstance()->getWindow() == nullptr)
+        xTV200_ui::MainWindowManager::getInstance()->setWindow (std::make_unique<xTV200_ui::MainAppWindow>());
+
+    openFileFromCommandLine (commandLine);
+    startupProcess.start();
+}
+
+void TolmVESKLibrarianApplication::prepareLibrary()
+{
+    using namespace xTV200_application;
+
     juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel);
     xTV200_ui::NamedFonts::applySystemFont (lookAndFeel);
     const bool isJapanese = StartupSingletons::createInStartupOrder (&createMenuLayer);
@@ -73,12 +84,6 @@ void TolmVESKLibrarianApplication::initialise (const juce::String& commandLine)
     application::ApplicationUndoManager::getInstance()->applyLimits();
     xTV200_data::DataCenter::getInstance()->getLibrary().initialize();
     xTV200_file::PresetFileManager::getInstance()->loadInstalledPresets();
-
-    if (xTV200_ui::MainWindowManager::getInstance()->getWindow() == nullptr)
-        xTV200_ui::MainWindowManager::getInstance()->setWindow (std::make_unique<xTV200_ui::MainAppWindow>());
-
-    openFileFromCommandLine (commandLine);
-    startupProcess.start();
 }
 
 void TolmVESKLibrarianApplication::createMenuLayer()

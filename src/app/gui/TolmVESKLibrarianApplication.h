@@ -31,6 +31,9 @@ public:
     void systemRequestedQuit() override;
 
 private:
+    /** Everything before the window: look, objects in start-up order, MIDI,
+        fonts, presets, translations and the initial library. */
+    void prepareLibrary();
     void startBuiltInSynthesizer();
     void openFileFromCommandLine (const juce::String& commandLine);
     static void createMenuLayer();
