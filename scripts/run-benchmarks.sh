@@ -16,20 +16,46 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export TOLMVESK_BENCH_LIBRARY="$work/library.tvlib"
 
-"$build_dir/bench/tolmvesk_benchmarks" --benchmark_out="$work/results.json" --benchmark_out_format=json
-peer_ms=$(python3 bench/peer_read_library.py "$TOLMVESK_BENCH_LIBRARY")
+bench="$build_dir/bench/tolmvesk_benchmarks"
 
-python3 - "$work/results.json" "$peer_ms" <<'PY'
-import json, sys
-# Names carry the run's settings ("receiveLibraryPaced/iterations:1/..."): key by the function.
-results = {b["name"].split("/")[0]: b for b in json.load(open(sys.argv[1]))["benchmarks"]}
-peer = float(sys.argv[2])
-print("\nPeer read (Python zipfile + xml.etree): %.2f ms" % peer)
-for name in ("openLibraryFile", "saveLibraryFile"):
-    ours = results[name]["real_time"]
-    verdict = "meets" if ours * 3 < peer else "misses"
-    print("%-16s %8.2f ms  = %.2f of the peer's read (%s the goal of < 0.33)" % (name, ours, ours / peer, verdict))
+# The machine's speed drifts from second to second, so our save and open and
+# the peer's read are measured in turns, several rounds, and each round gives
+# its own ratios: the median of the rounds is the verdict.
+rounds=5
+for round in $(seq "$rounds"); do
+    "$bench" --benchmark_filter='^(save|open)LibraryFile$' \
+        --benchmark_out="$work/library-$round.json" --benchmark_out_format=json > /dev/null
+    python3 bench/peer_read_library.py "$TOLMVESK_BENCH_LIBRARY" > "$work/peer-$round.txt"
+done
 
+"$bench" --benchmark_filter='-^(save|open)LibraryFile$' --benchmark_out="$work/results.json" --benchmark_out_format=json
+
+python3 - "$work" "$rounds" <<'PY'
+import json, statistics, sys
+work, rounds = sys.argv[1], int(sys.argv[2])
+
+def load(path):
+    # Names carry the run's settings ("receiveLibraryPaced/iterations:1/..."): key by the function.
+    return {b["name"].split("/")[0]: b for b in json.load(open(path))["benchmarks"]}
+
+peers, ours = [], {"openLibraryFile": [], "saveLibraryFile": []}
+for round in range(1, rounds + 1):
+    library = load("%s/library-%d.json" % (work, round))
+    peer = float(open("%s/peer-%d.txt" % (work, round)).read())
+    peers.append(peer)
+    for name in ours:
+        ours[name].append((library[name]["real_time"], library[name]["real_time"] / peer))
+
+print("\nPeer read (Python zipfile + xml.etree), median of %d rounds: %.2f ms (%.2f to %.2f)"
+      % (rounds, statistics.median(peers), min(peers), max(peers)))
+for name, measured in ours.items():
+    ratios = [ratio for _, ratio in measured]
+    ratio = statistics.median(ratios)
+    verdict = "meets" if ratio < 1 / 3 else "misses"
+    print("%-16s %8.2f ms  = %.2f of the peer's read, rounds %.2f to %.2f (%s the goal of < 0.33)"
+          % (name, statistics.median([ms for ms, _ in measured]), ratio, min(ratios), max(ratios), verdict))
+
+results = load("%s/results.json" % work)
 print("\nMIDI transfers of a whole library against the emulated synthesizer")
 for name in ("receiveLibraryUnpaced", "writeLibraryUnpaced"):
     b = results[name]

@@ -39,9 +39,13 @@ bool LocalSocketInstanceHandOver::becomePrimary (Receiver& newReceiver)
     receiver = &newReceiver;
 
     if (result == InstanceLock::Result::acquired)
+    {
         startListening();
+    }
     else
+    {
         DBG ("No instance lock at " + getLockFile().getFullPathName() + ": starting without one");
+    }
 
     return true;
 }
@@ -67,7 +71,9 @@ void LocalSocketInstanceHandOver::startListening()
 
     // Running once is still guaranteed; only the command lines of later starts get lost.
     if (listener == nullptr)
+    {
         DBG ("Command lines of later starts cannot be taken: " + error);
+    }
 }
 
 bool LocalSocketInstanceHandOver::sendToPrimary (const juce::String& commandLine)

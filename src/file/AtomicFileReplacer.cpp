@@ -35,14 +35,14 @@ bool isWritable (const juce::File& fileOrFolder)
 
 /** Writes the bytes into a new file and flushes them to the disk; the
     stream is closed on return, so the file can be renamed. */
-int writeAndSync (const juce::File& destination, const juce::MemoryBlock& bytes)
+int writeAndSync (const juce::File& destination, const void* data, size_t numBytes)
 {
     juce::FileOutputStream output (destination);
 
     if (! output.openedOk())
         return WriteResult::openFile;
 
-    if (! output.write (bytes.getData(), bytes.getSize()))
+    if (! output.write (data, numBytes))
         return WriteResult::writeData;
 
     output.flush();
@@ -64,6 +64,11 @@ bool AtomicFileReplacer::canReplace (const juce::File& target)
 
 int AtomicFileReplacer::write (const juce::File& target, const juce::MemoryBlock& bytes)
 {
+    return write (target, bytes.getData(), bytes.getSize());
+}
+
+int AtomicFileReplacer::write (const juce::File& target, const void* data, size_t numBytes)
+{
     const auto file = resolveLinks (target);
     const auto existed = file.exists();
 
@@ -76,7 +81,7 @@ int AtomicFileReplacer::write (const juce::File& target, const juce::MemoryBlock
     // The temporary file is deleted when this goes, whatever happens below.
     juce::TemporaryFile temporary (file, juce::TemporaryFile::useHiddenFile);
 
-    if (const auto code = writeAndSync (temporary.getFile(), bytes); code != WriteResult::noError)
+    if (const auto code = writeAndSync (temporary.getFile(), data, numBytes); code != WriteResult::noError)
         return code;
 
     if (! temporary.overwriteTargetFileWithTemporary())

@@ -22,6 +22,9 @@ public:
 
         A target that is a symbolic link has the file it points to replaced.
     */
+    static int write (const juce::File& target, const void* data, size_t numBytes);
+
+    /** Writes the whole block, as write (target, data, numBytes) does. */
     static int write (const juce::File& target, const juce::MemoryBlock& bytes);
 
     /** True when an existing file may be replaced by write(); true as well

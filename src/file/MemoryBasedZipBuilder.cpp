@@ -1,10 +1,12 @@
 #include "file/MemoryBasedZipBuilder.h"
 
 #include "file/RawDeflater.h"
+#include "file/RawDeflaterPool.h"
 #include "file/ZipCrc32.h"
 #include "file/ZipLayout.h"
 
 #include <atomic>
+#include <new>
 #include <system_error>
 #include <thread>
 
@@ -17,19 +19,47 @@ size_t getUtf8Size (const juce::String& text)
     return text.getNumBytesAsUTF8();
 }
 
-void writeUInt16 (juce::OutputStream& target, juce::uint32 value)
+/** One record's fixed fields, little-endian, collected so that the record
+    reaches the stream in one write rather than a dozen. */
+class RecordBuffer final
 {
-    target.writeShort (static_cast<short> (static_cast<juce::uint16> (value)));
-}
+public:
+    void putUInt16 (juce::uint32 value) { put (value, 2); }
+    void putUInt32 (juce::uint32 value) { put (value, 4); }
 
-void writeUInt32 (juce::OutputStream& target, juce::uint32 value)
-{
-    target.writeInt (static_cast<int> (value));
-}
+    void writeTo (juce::OutputStream& target) const { target.write (bytes, size); }
+
+private:
+    void put (juce::uint32 value, size_t numBytes)
+    {
+        jassert (size + numBytes <= sizeof (bytes));
+
+        for (size_t i = 0; i < numBytes; ++i)
+            bytes[size++] = static_cast<juce::uint8> (value >> (8 * i));
+    }
+
+    juce::uint8 bytes[ZipLayout::centralHeaderSize] {};
+    size_t size = 0;
+};
 
 void writeName (juce::OutputStream& target, const juce::String& name)
 {
     target.write (name.toRawUTF8(), getUtf8Size (name));
+}
+
+void putCommonHeaderFields (RecordBuffer& record, const MemoryBasedZipBuilder::DataEntry& entry)
+{
+    // The general-purpose flags stay 0 although names are written as UTF-8.
+    record.putUInt16 (ZipLayout::versionNeeded);
+    record.putUInt16 (0);
+    record.putUInt16 (entry.compressionLevel > 0 ? ZipLayout::methodDeflate : ZipLayout::methodStored);
+    record.putUInt16 (ZipLayout::fixedTime);
+    record.putUInt16 (ZipLayout::fixedDate);
+    record.putUInt32 (entry.checksum);
+    record.putUInt32 (entry.compressedSize);
+    record.putUInt32 (static_cast<juce::uint32> (entry.data.getSize()));
+    record.putUInt16 (static_cast<juce::uint32> (getUtf8Size (entry.storedPathName)));
+    record.putUInt16 (0);
 }
 
 bool fitsIn32Bits (juce::int64 value)
@@ -43,7 +73,14 @@ void MemoryBasedZipBuilder::addEntry (const juce::String& name, const juce::Memo
 {
     // Copy-constructed: assigning an empty juce::MemoryBlock passes null to memcpy.
     entries.push_back (
-        {name, data, compressionLevel, storedPathName.isNotEmpty() ? storedPathName : name, 0, 0, 0});
+        {name, data, compressionLevel, storedPathName.isNotEmpty() ? storedPathName : name, 0, 0, 0, {}});
+}
+
+void MemoryBasedZipBuilder::addDeferredEntry (const juce::String& name, DataMaker makeData,
+                                              int compressionLevel, const juce::String& storedPathName)
+{
+    addEntry (name, {}, compressionLevel, storedPathName);
+    entries.back().makeData = std::move (makeData);
 }
 
 bool MemoryBasedZipBuilder::writeToStream (juce::OutputStream& target)
@@ -106,17 +143,21 @@ bool MemoryBasedZipBuilder::entriesFitTheLayout() const
 
 bool MemoryBasedZipBuilder::compressAllEntries (std::vector<juce::MemoryBlock>& results)
 {
-    // Below this much data a second thread costs more than it saves.
-    constexpr size_t minBytesForTwoThreads = 64 * 1024;
+    // Work is counted in bytes to deflate. Setting up a stream and building
+    // its code trees costs zlib about as much as a few hundred bytes, which
+    // dominates the small entries of a library. Below the minimum a second
+    // thread costs more than it saves.
+    constexpr size_t workPerEntry = 256;
+    constexpr size_t minWorkForTwoThreads = 64 * 1024;
 
-    size_t totalBytes = 0;
+    size_t work = entries.size() * workPerEntry;
 
     for (const auto& entry : entries)
-        totalBytes += entry.data.getSize();
+        work += entry.data.getSize();
 
     std::atomic<size_t> nextEntry { 0 };
 
-    if (totalBytes < minBytesForTwoThreads)
+    if (work < minWorkForTwoThreads)
         return compressEntries (nextEntry, results);
 
     // Both threads take the next entry not yet taken, which balances them
@@ -142,21 +183,42 @@ bool MemoryBasedZipBuilder::compressAllEntries (std::vector<juce::MemoryBlock>& 
 bool MemoryBasedZipBuilder::compressEntries (std::atomic<size_t>& nextEntry,
                                              std::vector<juce::MemoryBlock>& results)
 {
-    RawDeflater deflater;
+    RawDeflaterPool::Lease deflater (RawDeflaterPool::getShared());
     bool allDone = true;
 
-    for (auto i = nextEntry++; i < entries.size(); i = nextEntry++)
+    // Taken from the last entry back: the largest entry, a table of contents,
+    // usually goes last, and taken first it leaves no thread working alone
+    // at the end.
+    for (auto taken = nextEntry++; taken < entries.size(); taken = nextEntry++)
     {
+        const auto i = entries.size() - 1 - taken;
         juce::MemoryOutputStream buffer (results[i], false);
-        allDone = compressEntry (entries[i], deflater, buffer) && allDone;
+        allDone = makeAndCompressEntry (entries[i], deflater.get(), buffer) && allDone;
     }
 
     return allDone;
 }
 
-bool MemoryBasedZipBuilder::compressEntry (DataEntry& entry, RawDeflater& deflater,
-                                           juce::MemoryOutputStream& buffer)
+bool MemoryBasedZipBuilder::makeAndCompressEntry (DataEntry& entry, RawDeflater& deflater,
+                                                  juce::MemoryOutputStream& buffer)
 {
+    if (entry.makeData != nullptr)
+    {
+        try
+        {
+            entry.data = entry.makeData();
+        }
+        catch (const std::bad_alloc&)
+        {
+            return false; // the archive is refused, as when zlib runs out of memory
+        }
+
+        entry.makeData = nullptr;
+
+        if (entry.data.getSize() > ZipLayout::maxFieldValue32)
+            return false;
+    }
+
     const auto* data = entry.data.getData();
     const auto size = entry.data.getSize();
     entry.checksum = ZipCrc32::update (0, data, size);
@@ -168,51 +230,42 @@ bool MemoryBasedZipBuilder::compressEntry (DataEntry& entry, RawDeflater& deflat
     return deflater.compress (data, size, entry.compressionLevel, buffer);
 }
 
-void MemoryBasedZipBuilder::writeCommonHeaderFields (juce::OutputStream& target, const DataEntry& entry)
-{
-    // The general-purpose flags stay 0 although names are written as UTF-8.
-    writeUInt16 (target, ZipLayout::versionNeeded);
-    writeUInt16 (target, 0);
-    writeUInt16 (target, entry.compressionLevel > 0 ? ZipLayout::methodDeflate : ZipLayout::methodStored);
-    writeUInt16 (target, ZipLayout::fixedTime);
-    writeUInt16 (target, ZipLayout::fixedDate);
-    writeUInt32 (target, entry.checksum);
-    writeUInt32 (target, entry.compressedSize);
-    writeUInt32 (target, static_cast<juce::uint32> (entry.data.getSize()));
-    writeUInt16 (target, static_cast<juce::uint32> (getUtf8Size (entry.storedPathName)));
-    writeUInt16 (target, 0);
-}
-
 void MemoryBasedZipBuilder::writeLocalHeader (juce::OutputStream& target, const DataEntry& entry)
 {
-    writeUInt32 (target, ZipLayout::localHeaderSignature);
-    writeCommonHeaderFields (target, entry);
+    RecordBuffer record;
+    record.putUInt32 (ZipLayout::localHeaderSignature);
+    putCommonHeaderFields (record, entry);
+    record.writeTo (target);
     writeName (target, entry.storedPathName);
 }
 
 void MemoryBasedZipBuilder::writeCentralHeader (juce::OutputStream& target, const DataEntry& entry)
 {
-    writeUInt32 (target, ZipLayout::centralHeaderSignature);
-    writeUInt16 (target, ZipLayout::versionMadeBy);
-    writeCommonHeaderFields (target, entry);
-    writeUInt16 (target, 0); // comment length
-    writeUInt16 (target, 0); // disk number start
-    writeUInt16 (target, 0); // internal attributes
-    writeUInt32 (target, 0); // external attributes
-    writeUInt32 (target, entry.headerStart);
+    RecordBuffer record;
+    record.putUInt32 (ZipLayout::centralHeaderSignature);
+    record.putUInt16 (ZipLayout::versionMadeBy);
+    putCommonHeaderFields (record, entry);
+    record.putUInt16 (0); // comment length
+    record.putUInt16 (0); // disk number start
+    record.putUInt16 (0); // internal attributes
+    record.putUInt32 (0); // external attributes
+    record.putUInt32 (entry.headerStart);
+    record.writeTo (target);
     writeName (target, entry.storedPathName);
 }
 
 void MemoryBasedZipBuilder::writeEndRecord (juce::OutputStream& target, int numEntries,
                                             juce::uint32 directorySize, juce::uint32 directoryOffset)
 {
-    writeUInt32 (target, ZipLayout::endRecordSignature);
-    writeUInt16 (target, 0); // this disk
-    writeUInt16 (target, 0); // disk where the directory starts
-    writeUInt16 (target, static_cast<juce::uint32> (numEntries));
-    writeUInt16 (target, static_cast<juce::uint32> (numEntries));
-    writeUInt32 (target, directorySize);
-    writeUInt32 (target, directoryOffset);
-    writeUInt16 (target, 0); // comment length
+    RecordBuffer record;
+    record.putUInt32 (ZipLayout::endRecordSignature);
+    record.putUInt16 (0); // this disk
+    record.putUInt16 (0); // disk where the directory starts
+    record.putUInt16 (static_cast<juce::uint32> (numEntries));
+    record.putUInt16 (static_cast<juce::uint32> (numEntries));
+    record.putUInt32 (directorySize);
+    record.putUInt32 (directoryOffset);
+    record.putUInt16 (0); // comment length
+    record.writeTo (target);
 }
 } // namespace file

@@ -3,6 +3,7 @@
 #include <juce_core/juce_core.h>
 
 #include <atomic>
+#include <functional>
 #include <vector>
 
 namespace file
@@ -20,6 +21,12 @@ class RawDeflater;
 class MemoryBasedZipBuilder final
 {
 public:
+    /** Gives the bytes of a deferred entry. It runs once, on one of the
+        compressing threads, so it must share nothing unguarded with the rest
+        of the program.
+    */
+    using DataMaker = std::function<juce::MemoryBlock()>;
+
     /** One entry as it was added, with what writing it found out. */
     struct DataEntry
     {
@@ -36,6 +43,9 @@ public:
         juce::uint32 compressedSize = 0;
         juce::uint32 headerStart = 0;
         juce::uint32 checksum = 0;
+
+        /** Set for a deferred entry until writing has made its data. */
+        DataMaker makeData;
     };
 
     MemoryBasedZipBuilder() = default;
@@ -46,17 +56,24 @@ public:
     void addEntry (const juce::String& name, const juce::MemoryBlock& data, int compressionLevel,
                    const juce::String& storedPathName = {});
 
+    /** Appends an entry whose bytes makeData gives while the archive is
+        written, so that making them (writing an XML document, say) is shared
+        out between the compressing threads as well.
+    */
+    void addDeferredEntry (const juce::String& name, DataMaker makeData, int compressionLevel,
+                           const juce::String& storedPathName = {});
+
     int getNumEntries() const noexcept { return static_cast<int> (entries.size()); }
 
     /** Writes the whole archive at the target's current position; the offsets
         in the archive count from there.
 
         Returns false, having written nothing, when the entries do not fit the
-        16-bit count or their names the 16-bit name length or compressing an
-        entry fails, and returns false part-way when the archive outgrows the
+        16-bit count or their names the 16-bit name length or an entry the
+        32-bit size, or compressing an entry fails, and returns false part-way when the archive outgrows the
         32-bit sizes and offsets. Writes to the target itself are not checked:
-        the caller judges them by its own stream. Large archives are
-        compressed on two threads.
+        the caller judges them by its own stream. Archives of many entries or
+        much data are compressed on two threads.
     */
     bool writeToStream (juce::OutputStream& target);
 
@@ -64,8 +81,7 @@ private:
     bool entriesFitTheLayout() const;
     bool compressAllEntries (std::vector<juce::MemoryBlock>& results);
     bool compressEntries (std::atomic<size_t>& nextEntry, std::vector<juce::MemoryBlock>& results);
-    static bool compressEntry (DataEntry& entry, RawDeflater& deflater, juce::MemoryOutputStream& buffer);
-    static void writeCommonHeaderFields (juce::OutputStream& target, const DataEntry& entry);
+    static bool makeAndCompressEntry (DataEntry& entry, RawDeflater& deflater, juce::MemoryOutputStream& buffer);
     static void writeLocalHeader (juce::OutputStream& target, const DataEntry& entry);
     static void writeCentralHeader (juce::OutputStream& target, const DataEntry& entry);
     static void writeEndRecord (juce::OutputStream& target, int numEntries, juce::uint32 directorySize,

@@ -290,8 +290,7 @@ bool PresetFileManager::installPresetData (const void* bytes, size_t size)
     // it is deleted when this goes.
     juce::TemporaryFile temporary (".tvpreset");
 
-    if (file::AtomicFileReplacer::write (temporary.getFile(), juce::MemoryBlock (bytes, size)) !=
-        file::WriteResult::noError)
+    if (file::AtomicFileReplacer::write (temporary.getFile(), bytes, size) != file::WriteResult::noError)
         return false;
 
     return installPresetFile (temporary.getFile());

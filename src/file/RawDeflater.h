@@ -31,6 +31,8 @@ private:
     struct State;
     std::unique_ptr<State> state;
 
-    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (RawDeflater)
+    // No leak detector: RawDeflaterPool keeps deflaters until the process
+    // ends, after the detector's own count has gone.
+    JUCE_DECLARE_NON_COPYABLE (RawDeflater)
 };
 } // namespace file

@@ -18,16 +18,24 @@ void addFileElement (juce::XmlElement& parent, const char* name, const juce::Str
 }
 } // namespace
 
-void ZipLibraryFileWriter::addDocument (const juce::String& entryName, const juce::XmlElement& root)
+void ZipLibraryFileWriter::addDocument (const juce::String& entryName, DocumentMaker createRoot)
 {
-    const auto text = xTV200_data::XmlDocumentText::write (root);
-    builder.addEntry (entryName, juce::MemoryBlock (text.toRawUTF8(), text.getNumBytesAsUTF8()),
-                      compressionLevel);
+    // Written while the archive is compressed, on the compressing threads: a
+    // library's 300 documents are a good part of the work of saving it.
+    builder.addDeferredEntry (
+        entryName,
+        [createRoot = std::move (createRoot)]
+        {
+            const auto text = xTV200_data::XmlDocumentText::write (*createRoot());
+            return juce::MemoryBlock (text.toRawUTF8(), text.getNumBytesAsUTF8());
+        },
+        compressionLevel);
 }
 
 bool ZipLibraryFileWriter::addFavoriteData (const xTV200_data::FavoriteData& favoriteData)
 {
-    addDocument (favoriteEntryName, *xTV200_data::FavoriteDataXmlReaderWriter::createXml (favoriteData));
+    addDocument (favoriteEntryName,
+                 [favoriteData] { return xTV200_data::FavoriteDataXmlReaderWriter::createXml (favoriteData); });
     favorites.push_back ({favoriteEntryName});
     return true;
 }
@@ -41,16 +49,16 @@ bool ZipLibraryFileWriter::addProgramData (const xTV200_data::ProgramData& progr
         baseName + ".prog_bin",
         juce::MemoryBlock (program.getBytes(), static_cast<size_t> (xTV200_data::ProgramData::numBytes)),
         compressionLevel);
-    addDocument (baseName + ".prog_info",
-                 *xTV200_data::ProgramInformationXmlReaderWriter::createXml (program.getInformation()));
+    addDocument (baseName + ".prog_info", [information = program.getInformation()]
+                 { return xTV200_data::ProgramInformationXmlReaderWriter::createXml (information); });
     programs.push_back ({baseName});
     return true;
 }
 
 bool ZipLibraryFileWriter::addPresetInformation (const xTV200_data::PresetInformation& information)
 {
-    addDocument (presetInformationEntryName,
-                 *xTV200_data::PresetInformationXmlReaderWriter::createXml (information));
+    addDocument (presetInformationEntryName, [information]
+                 { return xTV200_data::PresetInformationXmlReaderWriter::createXml (information); });
     presetInformations.push_back ({presetInformationEntryName});
     return true;
 }
@@ -87,13 +95,14 @@ int ZipLibraryFileWriter::writeToFile (const juce::File& file)
     if (! file::AtomicFileReplacer::canReplace (file))
         return file::WriteResult::deleteFile;
 
-    addDocument (ZipLibraryFileReader::tableOfContentsName, *createTableOfContents());
+    // The entry lists stay as they are until the archive is written.
+    addDocument (ZipLibraryFileReader::tableOfContentsName, [this] { return createTableOfContents(); });
 
     juce::MemoryOutputStream archive;
 
     if (! builder.writeToStream (archive))
         return file::WriteResult::writeData;
 
-    return file::AtomicFileReplacer::write (file, archive.getMemoryBlock());
+    return file::AtomicFileReplacer::write (file, archive.getData(), archive.getDataSize());
 }
 } // namespace xTV200_file

@@ -7,6 +7,8 @@
 
 #include <juce_core/juce_core.h>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace xTV200_file
@@ -55,7 +57,11 @@ public:
     static constexpr int compressionLevel = 5;
 
 private:
-    void addDocument (const juce::String& entryName, const juce::XmlElement& root);
+    using DocumentMaker = std::function<std::unique_ptr<juce::XmlElement>()>;
+
+    /** Adds an entry holding the document that createRoot makes. It runs on
+        a compressing thread, so it must work on copies of what it needs. */
+    void addDocument (const juce::String& entryName, DocumentMaker createRoot);
 
     file::MemoryBasedZipBuilder builder;
     std::vector<FileInformation> favorites;

@@ -1,5 +1,8 @@
 #include "ZipTestSupport.h"
 
+#include <algorithm>
+#include <new>
+
 #include <gtest/gtest.h>
 
 namespace
@@ -270,6 +273,10 @@ TEST (MemoryBasedZipBuilder, LargeArchivesHoldTheSameDeflateStreamsAsASingleStre
     const auto archive = test::buildArchive (entries);
     size_t header = 0;
 
+    // The deflaters are kept from archive to archive, at whatever level the
+    // last entry left them: a second archive must not differ.
+    EXPECT_TRUE (test::sameBytes (test::buildArchive (entries), archive));
+
     for (const auto& entry : entries)
     {
         ASSERT_LE (header + 30, archive.getSize());
@@ -290,4 +297,57 @@ TEST (MemoryBasedZipBuilder, LargeArchivesHoldTheSameDeflateStreamsAsASingleStre
 
     for (const auto& entry : entries)
         EXPECT_TRUE (test::sameBytes (reader->getEntryData (entry.name), entry.data)) << entry.name;
+}
+
+namespace
+{
+/** The archive of the entries, each made by a deferred maker that counts its runs. */
+juce::MemoryBlock buildDeferredArchive (const std::vector<test::ZipTestEntry>& entries, std::vector<int>& runs)
+{
+    file::MemoryBasedZipBuilder builder;
+    runs.assign (entries.size(), 0);
+
+    for (size_t i = 0; i < entries.size(); ++i)
+        builder.addDeferredEntry (entries[i].name, [&entries, &runs, i]
+                                  {
+                                      ++runs[i];
+                                      return entries[i].data;
+                                  },
+                                  entries[i].compressionLevel);
+
+    juce::MemoryOutputStream output;
+    EXPECT_TRUE (builder.writeToStream (output));
+    return output.getMemoryBlock();
+}
+} // namespace
+
+// Few entries are compressed on the calling thread, many on two threads
+// taking entries from the end back; either way the archive keeps the order
+// the entries were added in.
+TEST (MemoryBasedZipBuilder, DeferredEntriesGiveTheArchiveOfTheSameEntriesAddedDirectly)
+{
+    for (const int numEntries : {3, 400})
+    {
+        std::vector<test::ZipTestEntry> entries;
+
+        for (int i = 0; i < numEntries; ++i)
+            entries.push_back ({"entry" + juce::String (i), compressibleBlock (i), i % 4 == 3 ? 0 : 5});
+
+        std::vector<int> runs;
+        const auto deferred = buildDeferredArchive (entries, runs);
+
+        EXPECT_TRUE (test::sameBytes (deferred, test::buildArchive (entries))) << numEntries << " entries";
+        EXPECT_EQ (std::count (runs.begin(), runs.end(), 1), numEntries) << "every maker runs exactly once";
+    }
+}
+
+TEST (MemoryBasedZipBuilder, AMakerThatRunsOutOfMemoryRefusesTheArchiveAndWritesNothing)
+{
+    file::MemoryBasedZipBuilder builder;
+    builder.addEntry ("first", compressibleBlock (1), 5);
+    builder.addDeferredEntry ("failing", []() -> juce::MemoryBlock { throw std::bad_alloc(); }, 5);
+
+    juce::MemoryOutputStream output;
+    EXPECT_FALSE (builder.writeToStream (output));
+    EXPECT_EQ (output.getDataSize(), 0u);
 }

@@ -103,7 +103,9 @@ void TolmVESKLibrarianApplication::startBuiltInSynthesizer()
     builtInSynthesizer = std::make_unique<xTV200_midi::BuiltInSynthesizer> (options);
 
     if (juce::String error; ! builtInSynthesizer->start (error))
+    {
         DBG ("The built-in synthesizer did not start: " << error);
+    }
 }
 
 void TolmVESKLibrarianApplication::openFileFromCommandLine (const juce::String& commandLine)
