@@ -68,8 +68,10 @@ protected:
         juce::String error;
         return device->openOutput (0, error);
     }();
-    CTRVMidi port{service};
+    // Declared before the port, so that the port stops its input thread
+    // before the listener it delivers to is destroyed.
     RecordingListener listener;
+    CTRVMidi port{service};
 };
 
 TEST_F (CTRVMidiTest, OpensPortsByExactNameOnly)
