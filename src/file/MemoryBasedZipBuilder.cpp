@@ -1,14 +1,7 @@
 #include "file/MemoryBasedZipBuilder.h"
 
-#include "file/RawDeflater.h"
-#include "file/RawDeflaterPool.h"
-#include "file/ZipCrc32.h"
+#include "file/ZipEntryCompressor.h"
 #include "file/ZipLayout.h"
-
-#include <atomic>
-#include <new>
-#include <system_error>
-#include <thread>
 
 namespace file
 {
@@ -90,7 +83,7 @@ bool MemoryBasedZipBuilder::writeToStream (juce::OutputStream& target)
 
     std::vector<juce::MemoryBlock> compressed (entries.size());
 
-    if (! compressAllEntries (compressed))
+    if (! ZipEntryCompressor (entries).compressAll (compressed))
         return false;
 
     const auto archiveStart = target.getPosition();
@@ -139,95 +132,6 @@ bool MemoryBasedZipBuilder::entriesFitTheLayout() const
             return false;
 
     return true;
-}
-
-bool MemoryBasedZipBuilder::compressAllEntries (std::vector<juce::MemoryBlock>& results)
-{
-    // Work is counted in bytes to deflate. Setting up a stream and building
-    // its code trees costs zlib about as much as a few hundred bytes, which
-    // dominates the small entries of a library. Below the minimum a second
-    // thread costs more than it saves.
-    constexpr size_t workPerEntry = 256;
-    constexpr size_t minWorkForTwoThreads = 64 * 1024;
-
-    size_t work = entries.size() * workPerEntry;
-
-    for (const auto& entry : entries)
-        work += entry.data.getSize();
-
-    std::atomic<size_t> nextEntry { 0 };
-
-    if (work < minWorkForTwoThreads)
-        return compressEntries (nextEntry, results);
-
-    // Both threads take the next entry not yet taken, which balances them
-    // however the sizes are spread. Each entry is written by one thread into
-    // its own result, and its bytes do not depend on which thread made them.
-    bool helperDone = false;
-    std::thread helper;
-
-    try
-    {
-        helper = std::thread ([&] { helperDone = compressEntries (nextEntry, results); });
-    }
-    catch (const std::system_error&)
-    {
-        return compressEntries (nextEntry, results);
-    }
-
-    const bool done = compressEntries (nextEntry, results);
-    helper.join();
-    return done && helperDone;
-}
-
-bool MemoryBasedZipBuilder::compressEntries (std::atomic<size_t>& nextEntry,
-                                             std::vector<juce::MemoryBlock>& results)
-{
-    RawDeflaterPool::Lease deflater (RawDeflaterPool::getShared());
-    bool allDone = true;
-
-    // Taken from the last entry back: the largest entry, a table of contents,
-    // usually goes last, and taken first it leaves no thread working alone
-    // at the end.
-    for (auto taken = nextEntry++; taken < entries.size(); taken = nextEntry++)
-    {
-        const auto i = entries.size() - 1 - taken;
-        juce::MemoryOutputStream buffer (results[i], false);
-        allDone = makeAndCompressEntry (entries[i], deflater.get(), buffer) && allDone;
-    }
-
-    return allDone;
-}
-
-bool MemoryBasedZipBuilder::makeAndCompressEntry (DataEntry& entry, RawDeflater& deflater,
-                                                  juce::MemoryOutputStream& buffer)
-{
-    if (entry.makeData != nullptr)
-    {
-        try
-        {
-            entry.data = entry.makeData();
-        }
-        catch (const std::bad_alloc&)
-        {
-            return false; // the archive is refused, as when zlib runs out of memory
-        }
-
-        entry.makeData = nullptr;
-
-        if (entry.data.getSize() > ZipLayout::maxFieldValue32)
-            return false;
-    }
-
-    const auto* data = entry.data.getData();
-    const auto size = entry.data.getSize();
-    entry.checksum = ZipCrc32::update (0, data, size);
-
-    if (entry.compressionLevel <= 0)
-        return buffer.write (data, size);
-
-    // An empty entry still gets its final block.
-    return deflater.compress (data, size, entry.compressionLevel, buffer);
 }
 
 void MemoryBasedZipBuilder::writeLocalHeader (juce::OutputStream& target, const DataEntry& entry)

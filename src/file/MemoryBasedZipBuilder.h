@@ -2,14 +2,11 @@
 
 #include <juce_core/juce_core.h>
 
-#include <atomic>
 #include <functional>
 #include <vector>
 
 namespace file
 {
-class RawDeflater;
-
 /** Collects named blocks of bytes and writes them as one zip archive.
 
     The archive holds, in the order the entries were added, a local header and
@@ -21,9 +18,11 @@ class RawDeflater;
 class MemoryBasedZipBuilder final
 {
 public:
-    /** Gives the bytes of a deferred entry. It runs once, on one of the
-        compressing threads, so it must share nothing unguarded with the rest
-        of the program.
+    /** Gives the bytes of a deferred entry. The makers of an archive run
+        once each, one after another in the order their entries were added,
+        while the archive is written, and for a large archive on a thread of
+        their own: they must share nothing unguarded with the rest of the
+        program.
     */
     using DataMaker = std::function<juce::MemoryBlock()>;
 
@@ -57,8 +56,8 @@ public:
                    const juce::String& storedPathName = {});
 
     /** Appends an entry whose bytes makeData gives while the archive is
-        written, so that making them (writing an XML document, say) is shared
-        out between the compressing threads as well.
+        written, so that making them (writing an XML document, say) runs
+        beside the compressing of the other entries.
     */
     void addDeferredEntry (const juce::String& name, DataMaker makeData, int compressionLevel,
                            const juce::String& storedPathName = {});
@@ -70,8 +69,8 @@ public:
 
         Returns false, having written nothing, when the entries do not fit the
         16-bit count or their names the 16-bit name length or an entry the
-        32-bit size, or compressing an entry fails, and returns false part-way when the archive outgrows the
-        32-bit sizes and offsets. Writes to the target itself are not checked:
+        32-bit size, or making or compressing an entry fails, and returns
+        false part-way when the archive outgrows the 32-bit sizes and offsets. Writes to the target itself are not checked:
         the caller judges them by its own stream. Archives of many entries or
         much data are compressed on two threads.
     */
@@ -79,9 +78,6 @@ public:
 
 private:
     bool entriesFitTheLayout() const;
-    bool compressAllEntries (std::vector<juce::MemoryBlock>& results);
-    bool compressEntries (std::atomic<size_t>& nextEntry, std::vector<juce::MemoryBlock>& results);
-    static bool makeAndCompressEntry (DataEntry& entry, RawDeflater& deflater, juce::MemoryOutputStream& buffer);
     static void writeLocalHeader (juce::OutputStream& target, const DataEntry& entry);
     static void writeCentralHeader (juce::OutputStream& target, const DataEntry& entry);
     static void writeEndRecord (juce::OutputStream& target, int numEntries, juce::uint32 directorySize,

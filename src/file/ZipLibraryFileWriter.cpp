@@ -20,8 +20,8 @@ void addFileElement (juce::XmlElement& parent, const char* name, const juce::Str
 
 void ZipLibraryFileWriter::addDocument (const juce::String& entryName, DocumentMaker createRoot)
 {
-    // Written while the archive is compressed, on the compressing threads: a
-    // library's 300 documents are a good part of the work of saving it.
+    // Written while the other entries are being compressed: a library's 300
+    // documents are a good part of the work of saving it.
     builder.addDeferredEntry (
         entryName,
         [createRoot = std::move (createRoot)]

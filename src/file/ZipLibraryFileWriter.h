@@ -59,8 +59,9 @@ public:
 private:
     using DocumentMaker = std::function<std::unique_ptr<juce::XmlElement>()>;
 
-    /** Adds an entry holding the document that createRoot makes. It runs on
-        a compressing thread, so it must work on copies of what it needs. */
+    /** Adds an entry holding the document that createRoot makes while the
+        archive is written, possibly on another thread: it works on copies of
+        what it needs, or on the entry lists, which no longer change then. */
     void addDocument (const juce::String& entryName, DocumentMaker createRoot);
 
     file::MemoryBasedZipBuilder builder;
